@@ -1,0 +1,83 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ui/ui_types.h"
+
+namespace kalamo {
+
+enum class ControlKind {
+    Label,             // opaque label
+    TransparentLabel,  // drawn over the background
+    PictureBox,
+    LineEdit,
+    TextEdit,
+    Button,
+    CheckBox,
+    DropDownList,
+    ColourPicker,
+    GroupBox,
+    TabControl,
+    TabPage,
+    StatusBar,
+    Hyperlink,
+    ListRows,
+    Timer,     // non-visual; `period` holds its initial period
+    NonVisual  // dialogs, drop target, printer...
+};
+
+// One control of a window. Texts are GBK. `parent` is empty for the window itself,
+// else the name of a group box or tab page; places are relative to the parent.
+struct ControlSpec {
+    std::string name;
+    ControlKind kind = ControlKind::Label;
+    std::string parent;
+    Rect place;
+    std::string text;
+    std::string toolTip;
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
+    std::vector<std::string> entries;  // list entries, tab page captions are the pages' texts
+    int period = 0;                    // timers
+};
+
+struct StatusPartSpec {
+    int width = 0;  // -1: the rest
+    std::string text;
+};
+
+struct WindowSpec {
+    std::string name;  // "MainWindow" or the window's caption
+    std::string caption;
+    Rect place;
+    bool frameless = false;
+    std::vector<ControlSpec> controls;
+    std::vector<StatusPartSpec> statusParts;  // of the window's status bar, if any
+};
+
+// One item of a pop-up menu. `id` is the path of captions joined with "/";
+// `menu` is the id of the menu or submenu that holds it.
+struct MenuItemSpec {
+    std::string id;
+    std::string menu;
+    std::string caption;
+    bool separator = false;
+    bool submenu = false;
+    bool checkable = false;
+    std::string shortcut;  // "F4", "Ctrl+L", empty for none
+};
+
+extern const char* const kMainWindow;
+
+const WindowSpec& MainWindowLayout();
+const std::vector<MenuItemSpec>& MainMenus();
+// The three top-level pop-up menus.
+extern const char* const kMenuStart;    // "开始"
+extern const char* const kMenuVoice;    // "语音服务"
+extern const char* const kMenuWriting;  // "开始书写"
+
+const ControlSpec* FindControl(const WindowSpec& window, const std::string& name);
+
+}  // namespace kalamo

@@ -1,0 +1,200 @@
+#include "support/fake_ui.h"
+
+#include <gtest/gtest.h>
+
+#include "base/gbk.h"
+
+namespace kalamo::test {
+
+FakeUi::FakeUi() {
+    const WindowSpec& layout = MainWindowLayout();
+    for (const ControlSpec& c : layout.controls) {
+        FakeControl f;
+        f.text = c.text;
+        f.visible = c.visible;
+        f.enabled = c.enabled;
+        f.checked = c.checked;
+        f.place = c.place;
+        controls_[c.name] = f;
+        if (c.kind == ControlKind::Timer) timers_[c.name] = c.period;
+    }
+    for (const StatusPartSpec& p : layout.statusParts) {
+        statusTexts_.push_back(p.text);
+        statusWidths_.push_back(p.width);
+    }
+    for (const MenuItemSpec& m : MainMenus()) {
+        menuEnabled_[m.id] = true;
+        menuChecked_[m.id] = false;
+    }
+    FakeWindow& main = windows_[kMainWindow];
+    main.caption = layout.caption;
+    main.place = layout.place;
+    main.visible = true;
+    windows_["字数统计"].place = {0, 0, 276, 217};
+}
+
+FakeControl& FakeUi::at(const std::string& c) {
+    auto it = controls_.find(c);
+    if (it == controls_.end()) {
+        ADD_FAILURE() << "no control " << GbkToUtf8(c);
+        return controls_[c];
+    }
+    return it->second;
+}
+
+const FakeControl& FakeUi::at(const std::string& c) const {
+    return const_cast<FakeUi*>(this)->at(c);
+}
+
+FakeWindow& FakeUi::win(const std::string& w) { return windows_[w]; }
+
+const FakeWindow& FakeUi::window(const std::string& w) const {
+    return const_cast<FakeUi*>(this)->windows_[w];
+}
+
+std::vector<std::string> FakeUi::messageTexts() const {
+    std::vector<std::string> out;
+    for (const auto& m : messages_) out.push_back(m.box.text);
+    return out;
+}
+
+void FakeUi::fire(const UiEvent& e) {
+    ASSERT_NE(sink_, nullptr) << "no logic attached";
+    sink_->handle(e);
+}
+
+void FakeUi::pressHotkey(int id) {
+    UiEvent e{kMainWindow, "标签1", EventKind::Hotkey};
+    e.hotkeyId = id;
+    fire(e);
+}
+
+MessageAnswer FakeUi::showMessage(const MessageBoxSpec& box) {
+    MessageAnswer answer = MessageAnswer::Ok;
+    if (box.buttons == MessageButtons::Ok) {
+        answer = MessageAnswer::Ok;
+    } else if (answers_.empty()) {
+        ADD_FAILURE() << "unscripted message box: " << GbkToUtf8(box.text);
+        answer = box.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+    } else {
+        answer = answers_.front();
+        answers_.pop_front();
+    }
+    messages_.push_back({box, answer});
+    return answer;
+}
+
+std::optional<std::string> FakeUi::openFileDialog(const FileDialogSpec& spec) {
+    return saveFileDialog(spec);
+}
+
+std::optional<std::string> FakeUi::saveFileDialog(const FileDialogSpec& spec) {
+    dialogs_.push_back(spec);
+    if (files_.empty()) {
+        ADD_FAILURE() << "unscripted file dialog";
+        return std::nullopt;
+    }
+    auto answer = files_.front();
+    files_.pop_front();
+    return answer;
+}
+
+bool FakeUi::isMenuEnabled(const std::string& item) const { return menuEnabled_.at(item); }
+void FakeUi::setMenuEnabled(const std::string& item, bool enabled) {
+    EXPECT_TRUE(menuEnabled_.count(item)) << "no menu item " << GbkToUtf8(item);
+    menuEnabled_[item] = enabled;
+}
+bool FakeUi::isMenuChecked(const std::string& item) const { return menuChecked_.at(item); }
+void FakeUi::setMenuChecked(const std::string& item, bool checked) {
+    EXPECT_TRUE(menuChecked_.count(item)) << "no menu item " << GbkToUtf8(item);
+    menuChecked_[item] = checked;
+}
+
+void FakeUi::closeWindow(const std::string& w) {
+    FakeWindow& f = win(w);
+    if (f.closed) return;
+    f.closed = true;
+    f.visible = false;
+    if (w == kMainWindow && sink_) sink_->handle({kMainWindow, {}, EventKind::WillBeDestroyed});
+}
+
+Size FakeUi::windowSize(const std::string& w) const {
+    const Rect& r = window(w).place;
+    return {r.width, r.height};
+}
+
+void FakeUi::resizeWindow(const std::string& w, const Size& s) {
+    FakeWindow& f = win(w);
+    if (f.place.width == s.width && f.place.height == s.height) return;
+    f.place.width = s.width;
+    f.place.height = s.height;
+    if (sink_) sink_->handle({w, {}, EventKind::SizeChanged});
+}
+
+void FakeUi::moveWindow(const std::string& w, int x, int y) {
+    FakeWindow& f = win(w);
+    f.place.x = x;
+    f.place.y = y;
+    if (sink_) sink_->handle({w, {}, EventKind::Moved});
+}
+
+void FakeUi::setWindowState(const std::string& w, WindowState s) {
+    FakeWindow& f = win(w);
+    if (f.state == s) return;
+    static const Rect kScreen{0, 0, 1920, 1080};
+    if (s == WindowState::Maximised) {
+        restoreTo_[w] = f.place;
+        f.state = s;
+        resizeWindow(w, {kScreen.width, kScreen.height});
+    } else {
+        f.state = s;
+        if (s == WindowState::Normal && restoreTo_.count(w))
+            resizeWindow(w, {restoreTo_[w].width, restoreTo_[w].height});
+    }
+}
+
+void FakeUi::centreWindow(const std::string& w) {
+    FakeWindow& f = win(w);
+    f.place.x = (1920 - f.place.width) / 2;
+    f.place.y = (1080 - f.place.height) / 2;
+}
+
+void FakeUi::beginSystemResize(const std::string& w, ResizeEdge edge) {
+    systemCommands_.push_back("resize " + w + " " + std::to_string(static_cast<int>(edge)));
+}
+
+int FakeUi::registerHotkey(int virtualKey) {
+    hotkeyKeys_.push_back(virtualKey);
+    return static_cast<int>(hotkeyKeys_.size()) + 100;
+}
+
+bool FakeUi::startProcess(const std::string& program, const std::vector<std::string>& args) {
+    std::string line = program;
+    for (const auto& a : args) line += " " + a;
+    processes_.push_back(line);
+    return true;
+}
+
+FakeEditor::FakeEditor(FakeUi& ui)
+    : ui_(ui), text_(FindControl(MainWindowLayout(), "编辑框1")->text) {}
+
+void FakeEditor::setText(const std::string& t) {
+    text_ = t;
+    start_ = 0;
+    length_ = 0;
+}
+
+void FakeEditor::setSelectionStart(std::size_t s) {
+    start_ = std::min(s, text_.size());
+    length_ = 0;
+}
+
+void FakeEditor::setSelectionLength(std::size_t n) { length_ = std::min(n, text_.size() - start_); }
+
+void FakeEditor::replaceSelection(const std::string& t) {
+    text_.replace(start_, length_, t);
+    start_ += t.size();
+    length_ = 0;
+}
+
+}  // namespace kalamo::test

@@ -1,0 +1,206 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/editor_view.h"
+#include "ui/layouts/window_layout.h"
+#include "ui/ui_event.h"
+#include "ui/ui_facade.h"
+
+namespace kalamo::test {
+
+struct FakeControl {
+    std::string text;
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;
+    int listIndex = 0;
+    Colour colour = 0;
+    Colour textColour = 0;
+    Colour backColour = 0;
+    Rect place;
+    int tabPage = 0;
+};
+
+struct FakeWindow {
+    bool visible = false;
+    bool closed = false;
+    std::string caption;
+    Rect place;
+    WindowState state = WindowState::Normal;
+    bool onTop = false;
+    int opacity = 255;
+    Colour background = 0;
+};
+
+struct RecordedMessage {
+    MessageBoxSpec box;
+    MessageAnswer answer;
+};
+
+// A property bag built from the same layout tables as the real window. Message boxes and
+// file dialogs answer from scripts; one that nobody scripted fails the test.
+class FakeUi : public UiFacade {
+public:
+    FakeUi();
+
+    // Scripts.
+    void answerNext(MessageAnswer answer) { answers_.push_back(answer); }
+    void chooseNextFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    const std::vector<RecordedMessage>& messages() const { return messages_; }
+    const std::vector<FileDialogSpec>& dialogs() const { return dialogs_; }
+    std::vector<std::string> messageTexts() const;
+    void clearMessages() { messages_.clear(); }
+    const std::vector<std::string>& openedUrls() const { return urls_; }
+    const std::vector<std::string>& startedProcesses() const { return processes_; }
+    const std::vector<int>& hotkeyKeys() const { return hotkeyKeys_; }
+    const std::vector<std::string>& popups() const { return popups_; }
+    const std::vector<std::string>& systemCommands() const { return systemCommands_; }
+    const FakeWindow& window(const std::string& name) const;
+    bool dropTargetRegistered() const { return dropTarget_; }
+    std::string trayTip() const { return trayTip_; }
+    int soundsPlayed() const { return sounds_; }
+
+    // Sends an event to the logic, as the toolkit would.
+    void fire(const UiEvent& e);
+    void click(const std::string& control) { fire({kMainWindow, control, EventKind::Click}); }
+    void chooseMenu(const std::string& item) { fire({kMainWindow, item, EventKind::MenuChosen}); }
+    void pressHotkey(int id);
+
+    // UiFacade
+    void setEventSink(EventSink* sink) override { sink_ = sink; }
+    MessageAnswer showMessage(const MessageBoxSpec& box) override;
+    std::optional<std::string> openFileDialog(const FileDialogSpec& spec) override;
+    std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) override;
+    std::string text(const std::string& c) const override { return at(c).text; }
+    void setText(const std::string& c, const std::string& t) override { at(c).text = t; }
+    bool isVisible(const std::string& c) const override { return at(c).visible; }
+    void setVisible(const std::string& c, bool v) override { at(c).visible = v; }
+    bool isEnabled(const std::string& c) const override { return at(c).enabled; }
+    void setEnabled(const std::string& c, bool v) override { at(c).enabled = v; }
+    bool isChecked(const std::string& c) const override { return at(c).checked; }
+    void setChecked(const std::string& c, bool v) override { at(c).checked = v; }
+    int listIndex(const std::string& c) const override { return at(c).listIndex; }
+    void setListIndex(const std::string& c, int i) override { at(c).listIndex = i; }
+    Colour pickerColour(const std::string& c) const override { return at(c).colour; }
+    void setPickerColour(const std::string& c, Colour v) override { at(c).colour = v; }
+    void setTextColour(const std::string& c, Colour v) override { at(c).textColour = v; }
+    void setBackColour(const std::string& c, Colour v) override { at(c).backColour = v; }
+    Rect geometry(const std::string& c) const override { return at(c).place; }
+    void setGeometry(const std::string& c, const Rect& r) override { at(c).place = r; }
+    void focus(const std::string& c) override { focused_ = c; }
+    void selectTabPage(const std::string& c, int page) override { at(c).tabPage = page; }
+    int selectedTabPage(const std::string& c) const override { return at(c).tabPage; }
+    std::string statusText(int part) const override { return statusTexts_.at(part); }
+    void setStatusText(int part, const std::string& t) override { statusTexts_.at(part) = t; }
+    int statusWidth(int part) const override { return statusWidths_.at(part); }
+    void setStatusWidth(int part, int w) override { statusWidths_.at(part) = w; }
+    bool isMenuEnabled(const std::string& item) const override;
+    void setMenuEnabled(const std::string& item, bool enabled) override;
+    bool isMenuChecked(const std::string& item) const override;
+    void setMenuChecked(const std::string& item, bool checked) override;
+    void popupMenu(const std::string& menu) override { popups_.push_back(menu); }
+    void showWindow(const std::string& w) override { win(w).visible = true; }
+    void hideWindow(const std::string& w) override { win(w).visible = false; }
+    bool isWindowVisible(const std::string& w) const override { return window(w).visible; }
+    void closeWindow(const std::string& w) override;
+    std::string windowCaption(const std::string& w) const override { return window(w).caption; }
+    void setWindowCaption(const std::string& w, const std::string& c) override { win(w).caption = c; }
+    Size windowSize(const std::string& w) const override;
+    void resizeWindow(const std::string& w, const Size& s) override;
+    Rect windowGeometry(const std::string& w) const override { return window(w).place; }
+    void moveWindow(const std::string& w, int x, int y) override;
+    WindowState windowState(const std::string& w) const override { return window(w).state; }
+    void setWindowState(const std::string& w, WindowState s) override;
+    void centreWindow(const std::string& w) override;
+    bool isAlwaysOnTop(const std::string& w) const override { return window(w).onTop; }
+    void setAlwaysOnTop(const std::string& w, bool on) override { win(w).onTop = on; }
+    int windowOpacity(const std::string& w) const override { return window(w).opacity; }
+    void setWindowOpacity(const std::string& w, int a) override { win(w).opacity = a; }
+    void setWindowBackground(const std::string& w, Colour c) override { win(w).background = c; }
+    void beginSystemMove(const std::string& w) override { systemCommands_.push_back("move " + w); }
+    void beginSystemResize(const std::string& w, ResizeEdge edge) override;
+    int timerPeriod(const std::string& t) const override { return timers_.at(t); }
+    void setTimerPeriod(const std::string& t, int ms) override { timers_[t] = ms; }
+    void setTrayIcon(const std::string& tip) override { trayTip_ = tip, tray_ = true; }
+    void removeTrayIcon() override { tray_ = false; }
+    bool hasTrayIcon() const override { return tray_; }
+    int registerHotkey(int virtualKey) override;
+    void registerDropTarget() override { dropTarget_ = true; }
+    std::string clipboardText() const override { return clipboard_; }
+    void setClipboardText(const std::string& t) override { clipboard_ = t; }
+    void playWav(const std::string&) override { ++sounds_; }
+    void openUrl(const std::string& url) override { urls_.push_back(url); }
+    bool startProcess(const std::string& program, const std::vector<std::string>& args) override;
+
+    std::string focused() const { return focused_; }
+
+private:
+    FakeControl& at(const std::string& c);
+    const FakeControl& at(const std::string& c) const;
+    FakeWindow& win(const std::string& w);
+
+    EventSink* sink_ = nullptr;
+    std::map<std::string, FakeControl> controls_;
+    std::map<std::string, FakeWindow> windows_;
+    std::map<std::string, bool> menuEnabled_, menuChecked_;
+    std::map<std::string, int> timers_;
+    std::map<std::string, Rect> restoreTo_;
+    std::vector<std::string> statusTexts_;
+    std::vector<int> statusWidths_;
+    std::deque<MessageAnswer> answers_;
+    std::deque<std::optional<std::string>> files_;
+    std::vector<RecordedMessage> messages_;
+    std::vector<FileDialogSpec> dialogs_;
+    std::vector<std::string> urls_, processes_, popups_, systemCommands_;
+    std::vector<int> hotkeyKeys_;
+    std::string trayTip_, clipboard_, focused_;
+    bool tray_ = false, dropTarget_ = false;
+    int sounds_ = 0;
+};
+
+// The editor as a plain byte buffer, with the same selection rules as the real one.
+class FakeEditor : public EditorView {
+public:
+    explicit FakeEditor(FakeUi& ui);
+    std::string text() const override { return text_; }
+    void setText(const std::string& t) override;
+    std::size_t textLength() const override { return text_.size(); }
+    std::size_t selectionStart() const override { return start_; }
+    std::size_t selectionLength() const override { return length_; }
+    void setSelectionStart(std::size_t s) override;
+    void setSelectionLength(std::size_t n) override;
+    std::string selectedText() const override { return text_.substr(start_, length_); }
+    void replaceSelection(const std::string& t) override;
+    void deleteSelection() override { replaceSelection({}); }
+    void pasteClipboard() override { replaceSelection(ui_.clipboardText()); }
+    void selectAll() override { start_ = 0, length_ = text_.size(); }
+    bool isEnabled() const override { return enabled_; }
+    void setEnabled(bool e) override { enabled_ = e; }
+    void alignLeft() override { alignedLeft_ = true; }
+    void focus() override { ui_.focus("编辑框1"); }
+    int fontSize() const override { return fontSize_; }
+    void setFontSize(int p) override { fontSize_ = p; }
+    Colour textColour() const override { return textColour_; }
+    void setTextColour(Colour c) override { textColour_ = c; }
+    Colour backColour() const override { return backColour_; }
+    void setBackColour(Colour c) override { backColour_ = c; }
+    Rect geometry() const override { return place_; }
+    void setGeometry(const Rect& r) override { place_ = r; }
+    bool alignedLeft() const { return alignedLeft_; }
+
+private:
+    FakeUi& ui_;
+    std::string text_;
+    std::size_t start_ = 0, length_ = 0;
+    bool enabled_ = false, alignedLeft_ = false;
+    int fontSize_ = 16;
+    Colour textColour_ = 0, backColour_ = 0;
+    Rect place_{2, 64, 990, 743};
+};
+
+}  // namespace kalamo::test
