@@ -13,6 +13,8 @@ struct WritingSession {
     std::string currentDocumentPath;  // native path, empty for new text
     std::string documentPassword;     // GBK
     bool openedFromFile = false;
+    // The document was UTF-8 on disk: it is compared and saved back as UTF-8.
+    bool documentUtf8 = false;
     bool scheduleFlag = false;
 };
 

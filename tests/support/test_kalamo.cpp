@@ -1,0 +1,76 @@
+#include "support/test_kalamo.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+
+namespace kalamo::test {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kalamo-test-XXXXXX").string();
+    char* made = mkdtemp(pattern.data());
+    if (!made) ADD_FAILURE() << "cannot make a temp dir";
+    path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string MemoryMachineStore::readText(const std::string& n) const {
+    auto it = texts.find(n);
+    return it == texts.end() ? std::string() : it->second;
+}
+
+std::uint32_t MemoryMachineStore::readNumber(const std::string& n) const {
+    auto it = numbers.find(n);
+    return it == numbers.end() ? 0 : it->second;
+}
+
+bool RecordingLaterParts::runFirstRunWizard() {
+    calls.push_back("runFirstRunWizard");
+    return wizardCompletes;
+}
+
+bool RecordingLaterParts::askDocumentPassword() {
+    calls.push_back("askDocumentPassword");
+    if (passwordGiven && kalamo) kalamo->writing.documentPassword = passwordToSet;
+    return passwordGiven;
+}
+
+// A visible stand-in for the document cipher: reversible and never the identity.
+std::string RecordingLaterParts::encipherDocument(const std::string& text,
+                                                  const std::string& password) {
+    calls.push_back("encipherDocument");
+    std::string out = text;
+    for (char& c : out) c = static_cast<char>(c ^ 0x5A);
+    return "[" + password + "]" + out;
+}
+
+std::string RecordingLaterParts::decipherDocument(const std::string& bytes,
+                                                  const std::string& password) {
+    calls.push_back("decipherDocument");
+    std::string prefix = "[" + password + "]";
+    if (bytes.rfind(prefix, 0) != 0) return "garbled";
+    std::string out = bytes.substr(prefix.size());
+    for (char& c : out) c = static_cast<char>(c ^ 0x5A);
+    return out;
+}
+
+bool RecordingLaterParts::called(const std::string& name) const {
+    for (const auto& c : calls)
+        if (c == name) return true;
+    return false;
+}
+
+TestKalamo::TestKalamo() {
+    paths.run = dir.path();
+    paths.work = dir.path();
+    paths.exe = dir.file("kalamo");
+    later.kalamo = &k;
+    ui.setEventSink(nullptr);
+}
+
+}  // namespace kalamo::test
