@@ -45,7 +45,7 @@ struct RecordedMessage {
 // A property bag built from the same layout tables as the real window. Message boxes and
 // file dialogs answer from scripts; one that nobody scripted fails the test.
 class FakeUi : public UiFacade {
-public:
+  public:
     FakeUi();
 
     // Scripts.
@@ -109,7 +109,9 @@ public:
     bool isWindowVisible(const std::string& w) const override { return window(w).visible; }
     void closeWindow(const std::string& w) override;
     std::string windowCaption(const std::string& w) const override { return window(w).caption; }
-    void setWindowCaption(const std::string& w, const std::string& c) override { win(w).caption = c; }
+    void setWindowCaption(const std::string& w, const std::string& c) override {
+        win(w).caption = c;
+    }
     Size windowSize(const std::string& w) const override;
     void resizeWindow(const std::string& w, const Size& s) override;
     Rect windowGeometry(const std::string& w) const override { return window(w).place; }
@@ -138,8 +140,10 @@ public:
     bool startProcess(const std::string& program, const std::vector<std::string>& args) override;
 
     std::string focused() const { return focused_; }
+    Colour textColourOf(const std::string& c) const { return at(c).textColour; }
+    Colour backColourOf(const std::string& c) const { return at(c).backColour; }
 
-private:
+  private:
     FakeControl& at(const std::string& c);
     const FakeControl& at(const std::string& c) const;
     FakeWindow& win(const std::string& w);
@@ -165,7 +169,7 @@ private:
 
 // The editor as a plain byte buffer, with the same selection rules as the real one.
 class FakeEditor : public EditorView {
-public:
+  public:
     explicit FakeEditor(FakeUi& ui);
     std::string text() const override { return text_; }
     void setText(const std::string& t) override;
@@ -193,7 +197,7 @@ public:
     void setGeometry(const Rect& r) override { place_ = r; }
     bool alignedLeft() const { return alignedLeft_; }
 
-private:
+  private:
     FakeUi& ui_;
     std::string text_;
     std::size_t start_ = 0, length_ = 0;

@@ -1,0 +1,163 @@
+#include "writing/document_saver.h"
+
+#include <optional>
+
+#include "app/later_parts.h"
+#include "app/messages.h"
+#include "base/gbk.h"
+#include "ui/layouts/window_layout.h"
+
+namespace kalamo {
+namespace {
+
+constexpr const char* kOverwriteQuestion =
+    "覆盖原文件保存么？\r\n是：覆盖原文件（如果是word文档保存为txt文件 否：选择其他位置 "
+    "取消：放弃保存\r\n如果想清空正在编辑的文件可以点击F12";
+constexpr const char* kUtf8Bom = "\xEF\xBB\xBF";
+// A file name may hold 255 bytes; leave room for the ".txt" the dialog appends.
+constexpr std::size_t kMaxOfferedName = 255 - 4;
+
+bool Contains(const std::string& path, const char* piece) {
+    return path.find(piece) != std::string::npos;
+}
+
+// Text read from a file ends at its first zero byte.
+std::string UpToZero(const std::string& bytes) {
+    return bytes.substr(0, bytes.find('\0'));
+}
+
+// The title as a name the save dialog can offer: UTF-8, no separator, short enough.
+std::string OfferedFileName(const std::string& gbkTitle) {
+    std::string name = GbkToUtf8(gbkTitle);
+    for (char& c : name)
+        if (c == '/' || c == '\0') c = '_';
+    if (name.size() > kMaxOfferedName) {
+        std::size_t end = kMaxOfferedName;
+        while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+        name.resize(end);
+    }
+    if (name == "." || name == "..") name = "_";
+    return name;
+}
+
+}  // namespace
+
+DocumentSaver::DocumentSaver(Kalamo& k, WritingModes& modes) : k_(k), modes_(modes) {
+    modes_.attachSaver(this);
+}
+
+DocumentSaver::~DocumentSaver() {
+    modes_.attachSaver(nullptr);
+}
+
+bool DocumentSaver::StopAndSave() {
+    if (!k_.writing.on) return false;
+    k_.s.ui.setAlwaysOnTop(kMainWindow, false);
+    if (k_.writing.currentDocumentPath.empty()) return saveNewText();
+    switch (Say(k_.s.ui, kOverwriteQuestion, MessageButtons::YesNoCancel)) {
+        case MessageAnswer::Yes:
+            return overwriteOpened();
+        case MessageAnswer::No:
+            return saveElsewhere();
+        default:
+            return cancelled();
+    }
+}
+
+bool DocumentSaver::cancelled() {
+    modes_.restoreAlwaysOnTop();
+    return false;
+}
+
+bool DocumentSaver::saveNewText() {
+    const std::optional<std::string> path = chooseSavePath();
+    if (!path || !WriteChosenFile(*path)) return cancelled();
+    k_.writing.documentPassword.clear();
+    modes_.EndWriting();
+    return true;
+}
+
+bool DocumentSaver::overwriteOpened() {
+    const std::string path = k_.writing.currentDocumentPath;
+    bool written = false;
+    if (Contains(path, ".kmt")) {
+        written = writeEnciphered(path);
+    } else if (Contains(path, ".doc")) {
+        written = writePlain(path + ".txt");  // the Word file itself stays as it is
+    } else {
+        written = writePlain(path);
+    }
+    if (!written) return cancelled();
+    modes_.EndWriting();
+    return true;
+}
+
+bool DocumentSaver::saveElsewhere() {
+    const std::optional<std::string> path = chooseSavePath();
+    if (!path || !WriteChosenFile(*path)) return cancelled();
+    k_.writing.currentDocumentPath.clear();
+    modes_.EndWriting();
+    return true;
+}
+
+std::optional<std::string> DocumentSaver::chooseSavePath() {
+    FileDialogSpec spec;
+    spec.filters = {{"文本文档（*.txt）", "*.txt"}, {"\r\nKalamo加密文档（*.kmt）", "*.kmt"}};
+    spec.defaultExtension = "txt";
+    spec.initialFolder = k_.s.paths.runDirectory();
+    spec.fileName = OfferedFileName(k_.s.ui.text("章节名称"));
+    std::optional<std::string> path = k_.s.ui.saveFileDialog(spec);
+    if (path && path->empty()) return std::nullopt;
+    return path;
+}
+
+bool DocumentSaver::WriteChosenFile(const std::string& path) {
+    return Contains(path, ".kmt") ? writeEnciphered(path) : writePlain(path);
+}
+
+bool DocumentSaver::writeEnciphered(const std::string& path) {
+    const std::string before = k_.writing.documentPassword;
+    k_.s.later.askDocumentPassword();  // closed without 确认 keeps the password it had
+    const std::string bytes =
+        k_.s.later.encipherDocument(k_.s.editor.text(), k_.writing.documentPassword);
+    if (writeBytes(path, bytes)) return true;
+    k_.writing.documentPassword = before;  // the file on disk is still under the old one
+    return false;
+}
+
+bool DocumentSaver::writePlain(const std::string& path) {
+    std::string text = k_.s.editor.text();
+    if (k_.writing.documentUtf8) text = GbkToUtf8(text);
+    return writeBytes(path, text);
+}
+
+bool DocumentSaver::writeBytes(const std::string& path, const std::string& bytes) {
+    std::string reason;
+    if (k_.s.files.writeAtomic(path, bytes, &reason)) return true;
+    if (reason.empty())
+        reason = "无法写入";
+    else
+        reason = Utf8ToGbk(reason);
+    Say(k_.s.ui, "保存失败：" + Utf8ToGbk(path) + "\r\n" + reason + "\r\n文本仍保留在编辑框中。");
+    return false;
+}
+
+void DocumentSaver::ExitSaveCheck() {
+    if (!k_.writing.on) return;
+    if (k_.writing.currentDocumentPath.empty() || textDiffersFromFile()) StopAndSave();
+}
+
+bool DocumentSaver::textDiffersFromFile() const {
+    const std::string& path = k_.writing.currentDocumentPath;
+    const std::optional<std::string> bytes = k_.s.files.readAll(path);
+    if (!bytes) return true;  // gone or unreadable: the text lives only in the editor
+    const std::string editor = k_.s.editor.text();
+    if (Contains(path, ".kmt"))
+        return UpToZero(k_.s.later.decipherDocument(*bytes, k_.writing.documentPassword)) != editor;
+    const std::string text = UpToZero(*bytes);
+    if (!k_.writing.documentUtf8) return text != editor;
+    if (Utf8ToGbk(text) == editor) return false;
+    return !(text.starts_with(kUtf8Bom) && Utf8ToGbk(text.substr(3)) == editor);
+}
+
+}  // namespace kalamo

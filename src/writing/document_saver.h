@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/kalamo.h"
+#include "writing/writing_modes.h"
+
+namespace kalamo {
+
+// Ends writing with a save: overwrite the opened document or choose a file, as plain text or
+// as an enciphered .kmt document. A save that cannot be written keeps writing on.
+class DocumentSaver {
+  public:
+    // Attaches itself to `modes`, whose stop branch then runs StopAndSave.
+    DocumentSaver(Kalamo& k, WritingModes& modes);
+    ~DocumentSaver();
+    DocumentSaver(const DocumentSaver&) = delete;
+    DocumentSaver& operator=(const DocumentSaver&) = delete;
+
+    // True when the text was saved and writing ended; false when it stays on.
+    bool StopAndSave();
+    // At shut-down while writing is on: runs the save flow when the text differs from the file.
+    void ExitSaveCheck();
+    // A path from the save dialog; false (after telling the user) when nothing was written.
+    bool WriteChosenFile(const std::string& path);
+
+  private:
+    bool saveNewText();
+    bool overwriteOpened();
+    bool saveElsewhere();
+    bool writeEnciphered(const std::string& path);
+    bool writePlain(const std::string& path);
+    bool writeBytes(const std::string& path, const std::string& bytes);
+    bool textDiffersFromFile() const;
+    std::optional<std::string> chooseSavePath();
+    bool cancelled();
+
+    Kalamo& k_;
+    WritingModes& modes_;
+};
+
+}  // namespace kalamo
