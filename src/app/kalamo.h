@@ -40,7 +40,8 @@ struct Kalamo {
     int points = 0;
     bool pictureBackgroundOn = false;
     HotkeyIds hotkeys;
-    bool ending = false;  // the main window is closing; later steps have no effect
+    bool ending = false;              // the main window is closing; later steps have no effect
+    bool endWithoutShutDown = false;  // ended from the first-run wizard: nothing to save
 };
 
 }  // namespace kalamo

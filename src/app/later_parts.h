@@ -8,7 +8,7 @@ namespace kalamo {
 // routing table, the writing modes and saving call them by name; `DefaultLaterParts`
 // gives each a modest stand-in until the feature lands.
 class LaterParts {
-public:
+  public:
     virtual ~LaterParts() = default;
 
     virtual void openStatisticsWindow() = 0;

@@ -13,7 +13,7 @@ namespace kalamo {
 // moment of the call; every write replaces one key. Failures read as "" and write
 // nothing, silently.
 class SettingsStore {
-public:
+  public:
     SettingsStore(const ProcessPaths& paths, MachineStore& machine);
 
     std::string readSetting(const std::string& section, const std::string& key) const;
@@ -35,7 +35,7 @@ public:
     std::string runIniPath() const;
     std::string workingIniPath() const;
 
-private:
+  private:
     const ProcessPaths& paths_;
     MachineStore& machine_;
 };

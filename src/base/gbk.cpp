@@ -43,13 +43,19 @@ std::string GbkToUtf8(std::string_view gbk) {
     return Convert(gbk, "UTF-8", "GB18030", "\xEF\xBF\xBD");
 }
 
-std::string Utf8ToGbk(std::string_view utf8) { return Convert(utf8, "GB18030", "UTF-8", "?"); }
+std::string Utf8ToGbk(std::string_view utf8) {
+    return Convert(utf8, "GB18030", "UTF-8", "?");
+}
 
 bool IsValidUtf8(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
         auto c = static_cast<unsigned char>(s[i]);
-        std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        std::size_t n = c < 0x80         ? 1
+                        : (c >> 5) == 6  ? 2
+                        : (c >> 4) == 14 ? 3
+                        : (c >> 3) == 30 ? 4
+                                         : 0;
         if (n == 0 || i + n > s.size()) return false;
         for (std::size_t k = 1; k < n; ++k)
             if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;

@@ -35,7 +35,8 @@ int ReadInteger(std::string_view gbk) {
     long long value = 0;
     for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
         value = value * 10 + (s[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1) value = static_cast<long long>(INT_MAX) + 1;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
     }
     if (negative) value = -value;
     if (value > INT_MAX) value = INT_MAX;

@@ -5,7 +5,7 @@
 namespace kalamo {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalDateTime now() const = 0;
 };

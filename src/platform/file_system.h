@@ -7,7 +7,7 @@ namespace kalamo {
 
 // Whole-file access at the moment of use. Paths are native (UTF-8) bytes.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // nullopt when the path is missing, a folder or unreadable.
     virtual std::optional<std::string> readAll(const std::string& path) const = 0;

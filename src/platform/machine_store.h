@@ -7,7 +7,7 @@ namespace kalamo {
 
 // The per-machine values: the points mirror `fen` and the install folder `dizhi`.
 class MachineStore {
-public:
+  public:
     virtual ~MachineStore() = default;
     virtual std::string readText(const std::string& name) const = 0;  // missing -> ""
     virtual void writeText(const std::string& name, const std::string& value) = 0;

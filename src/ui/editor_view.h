@@ -10,7 +10,7 @@ namespace kalamo {
 // The editor 编辑框1 as the logic sees it: GBK text with "\r\n" line breaks;
 // every position and length counts bytes of that text.
 class EditorView {
-public:
+  public:
     virtual ~EditorView() = default;
 
     virtual std::string text() const = 0;

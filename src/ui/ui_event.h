@@ -51,7 +51,7 @@ struct UiEvent {
 };
 
 class EventSink {
-public:
+  public:
     virtual ~EventSink() = default;
     virtual void handle(const UiEvent& event) = 0;
 };

@@ -15,7 +15,7 @@ class EventSink;
 // window than the main one is named "window.control". Menu items are named by their
 // path of captions joined with "/", e.g. "开始/新建/日记".
 class UiFacade {
-public:
+  public:
     virtual ~UiFacade() = default;
 
     virtual void setEventSink(EventSink* sink) = 0;

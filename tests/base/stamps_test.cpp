@@ -1,7 +1,8 @@
+#include "base/stamps.h"
+
 #include <gtest/gtest.h>
 
 #include "base/number_text.h"
-#include "base/stamps.h"
 
 namespace kalamo {
 namespace {
@@ -19,10 +20,19 @@ TEST(ReadInteger, TakesTheLeadingDecimalNumber) {
         const char* text;
         int value;
     } cases[] = {
-        {"", 0},           {"abc", 0},         {"12px", 12},      {"600.5", 600},
-        {"  -7", -7},      {"+3", 3},          {"１２３", 123},   {"－５", -5},
-        {"　４２", 42},    {"99999999999", 2147483647},           {"-99999999999", -2147483647 - 1},
-        {"\t\r\n8", 8},    {"--1", 0},
+        {"", 0},
+        {"abc", 0},
+        {"12px", 12},
+        {"600.5", 600},
+        {"  -7", -7},
+        {"+3", 3},
+        {"１２３", 123},
+        {"－５", -5},
+        {"　４２", 42},
+        {"99999999999", 2147483647},
+        {"-99999999999", -2147483647 - 1},
+        {"\t\r\n8", 8},
+        {"--1", 0},
     };
     for (const Case& c : cases) EXPECT_EQ(ReadInteger(c.text), c.value) << c.text;
 }

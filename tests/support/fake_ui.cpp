@@ -46,7 +46,9 @@ const FakeControl& FakeUi::at(const std::string& c) const {
     return const_cast<FakeUi*>(this)->at(c);
 }
 
-FakeWindow& FakeUi::win(const std::string& w) { return windows_[w]; }
+FakeWindow& FakeUi::win(const std::string& w) {
+    return windows_[w];
+}
 
 const FakeWindow& FakeUi::window(const std::string& w) const {
     return const_cast<FakeUi*>(this)->windows_[w];
@@ -99,12 +101,16 @@ std::optional<std::string> FakeUi::saveFileDialog(const FileDialogSpec& spec) {
     return answer;
 }
 
-bool FakeUi::isMenuEnabled(const std::string& item) const { return menuEnabled_.at(item); }
+bool FakeUi::isMenuEnabled(const std::string& item) const {
+    return menuEnabled_.at(item);
+}
 void FakeUi::setMenuEnabled(const std::string& item, bool enabled) {
     EXPECT_TRUE(menuEnabled_.count(item)) << "no menu item " << GbkToUtf8(item);
     menuEnabled_[item] = enabled;
 }
-bool FakeUi::isMenuChecked(const std::string& item) const { return menuChecked_.at(item); }
+bool FakeUi::isMenuChecked(const std::string& item) const {
+    return menuChecked_.at(item);
+}
 void FakeUi::setMenuChecked(const std::string& item, bool checked) {
     EXPECT_TRUE(menuChecked_.count(item)) << "no menu item " << GbkToUtf8(item);
     menuChecked_[item] = checked;
@@ -189,7 +195,9 @@ void FakeEditor::setSelectionStart(std::size_t s) {
     length_ = 0;
 }
 
-void FakeEditor::setSelectionLength(std::size_t n) { length_ = std::min(n, text_.size() - start_); }
+void FakeEditor::setSelectionLength(std::size_t n) {
+    length_ = std::min(n, text_.size() - start_);
+}
 
 void FakeEditor::replaceSelection(const std::string& t) {
     text_.replace(start_, length_, t);

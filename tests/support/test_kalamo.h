@@ -15,7 +15,7 @@ namespace kalamo::test {
 
 // A fresh folder under the system temp dir, removed with the fixture.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -23,12 +23,12 @@ public:
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 
 class FakePaths : public ProcessPaths {
-public:
+  public:
     std::string run, work, exe;
     std::string runDirectory() const override { return run; }
     std::string workingDirectory() const override { return work; }
@@ -36,13 +36,13 @@ public:
 };
 
 class FakeClock : public Clock {
-public:
+  public:
     LocalDateTime time{2016, 1, 31, 9, 5, 7, 0};
     LocalDateTime now() const override { return time; }
 };
 
 class MemoryMachineStore : public MachineStore {
-public:
+  public:
     std::map<std::string, std::string> texts;
     std::map<std::string, std::uint32_t> numbers;
     std::string readText(const std::string& n) const override;
@@ -53,7 +53,7 @@ public:
 
 // Records every call; answers from its fields.
 class RecordingLaterParts : public LaterParts {
-public:
+  public:
     std::vector<std::string> calls;
     bool wizardCompletes = true;
     bool passwordGiven = true;

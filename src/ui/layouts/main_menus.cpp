@@ -9,7 +9,7 @@ const char* const kMenuWriting = "开始书写";
 namespace {
 
 class MenuBuilder {
-public:
+  public:
     explicit MenuBuilder(std::vector<MenuItemSpec>& out) : out_(out) {}
 
     void item(const std::string& menu, const std::string& caption, std::string shortcut = {},
@@ -35,7 +35,7 @@ public:
         out_.push_back(m);
     }
 
-private:
+  private:
     std::vector<MenuItemSpec>& out_;
 };
 
@@ -62,7 +62,8 @@ std::vector<MenuItemSpec> BuildMenus() {
     b.separator(s);
     b.item(s, "字数统计", {}, true);
     std::string apps = b.submenu(s, "应用中心");
-    for (const char* c : {"应用中心首页", "随机取名", "丢稿找回", "划词翻译", "个性背景", "打印文本"})
+    for (const char* c :
+         {"应用中心首页", "随机取名", "丢稿找回", "划词翻译", "个性背景", "打印文本"})
         b.item(apps, c);
     b.item(s, "K穿越");
     b.item(s, "清空正在编辑（F9）", "F9");

@@ -30,7 +30,8 @@ ControlSpec Ticked(ControlSpec c, bool ticked) {
     return c;
 }
 
-ControlSpec List(std::string name, std::string parent, Rect place, std::vector<std::string> entries) {
+ControlSpec List(std::string name, std::string parent, Rect place,
+                 std::vector<std::string> entries) {
     ControlSpec c = C(std::move(name), K::DropDownList, std::move(parent), place);
     c.entries = std::move(entries);
     return c;
@@ -97,8 +98,8 @@ void AddTopLevel(std::vector<ControlSpec>& v) {
     v.push_back(C("右下调节器", K::TransparentLabel, {}, {1110, 829, 8, 8}));
     v.push_back(Timer("时钟1", 7500));
     v.push_back(Timer("时钟2", 1000));
-    for (const char* n : {"通用对话框1", "通用对话框2", "通用对话框3", "录音1", "拖放对象1", "打印机1",
-                          "脚本组件1", "超级菜单1"})
+    for (const char* n : {"通用对话框1", "通用对话框2", "通用对话框3", "录音1", "拖放对象1",
+                          "打印机1", "脚本组件1", "超级菜单1"})
         v.push_back(C(n, K::NonVisual, {}, {}));
 }
 
@@ -117,20 +118,21 @@ void AddFunctionPage(std::vector<ControlSpec>& v) {
     const std::string p = "功能设置";
     v.push_back(C("网站类标签6", K::Label, p, {24, 48, 90, 20}, "主题设置："));
     v.push_back(C("软件主题颜色标签1", K::Label, p, {25, 80, 90, 20}, "顶部图片："));
-    v.push_back(List("顶图类型", p, {122, 81, 180, 22},
-                     {"关闭顶图", "天隙流光", "炫蓝风暴", "三小黄人（150积分）", "新皎洁月亮（300积分）",
-                      "新梦幻森林（500积分）", "win10经典蓝白", "自定义顶图（500积分）"}));
+    v.push_back(
+        List("顶图类型", p, {122, 81, 180, 22},
+             {"关闭顶图", "天隙流光", "炫蓝风暴", "三小黄人（150积分）", "新皎洁月亮（300积分）",
+              "新梦幻森林（500积分）", "win10经典蓝白", "自定义顶图（500积分）"}));
     v.push_back(C("小提示内容标签1", K::Label, p, {24, 108, 90, 20}, "软件主题："));
     v.push_back(List("按钮类型", p, {122, 110, 180, 22},
-                     {"经典暗色", "繁盛夏日（1000积分）", "中国红（限时积分）", "秋景所感（1000积分）",
-                      "凌动冬日（1000积分）"}));
+                     {"经典暗色", "繁盛夏日（1000积分）", "中国红（限时积分）",
+                      "秋景所感（1000积分）", "凌动冬日（1000积分）"}));
     v.push_back(C("网站类标签1", K::Label, p, {24, 141, 100, 20}, "个性化设置："));
     v.push_back(C("软件主题颜色标签", K::Label, p, {25, 173, 90, 20}, "背景颜色："));
     v.push_back(C("颜色", K::ColourPicker, p, {122, 175, 180, 22}));
     v.push_back(C("文本颜色标签", K::Label, p, {25, 202, 90, 20}, "文本颜色："));
     v.push_back(List("文本颜色", p, {122, 203, 180, 22},
-                     {"空灵白", "深邃黑", "凌动蓝（500积分）", "清新绿（500积分）", "活力橙（500积分）",
-                      "激情紫（500积分）", "热血红（限时免分）"}));
+                     {"空灵白", "深邃黑", "凌动蓝（500积分）", "清新绿（500积分）",
+                      "活力橙（500积分）", "激情紫（500积分）", "热血红（限时免分）"}));
     v.push_back(C("键盘音标签", K::Label, p, {25, 231, 90, 20}, "按键音："));
     v.push_back(List("键盘音", p, {122, 232, 180, 22},
                      {"无", "经典键盘音", "吃苹果（限时免分）", "空洞水滴（1900积分）"}));
@@ -138,10 +140,10 @@ void AddFunctionPage(std::vector<ControlSpec>& v) {
     v.push_back(C("透明化选择", K::CheckBox, p, {117, 298, 80, 20}, "软件透明"));
     v.push_back(C("总在最前选择", K::CheckBox, p, {196, 298, 90, 20}, "总在最前"));
     v.push_back(C("网站类标签8", K::Label, p, {337, 49, 100, 20}, "软件设置："));
-    v.push_back(Ticked(
-        C("自动保存", K::CheckBox, p, {338, 82, 204, 38},
-          "开启丢稿找回（在应用中心找回）支持断电、死机蓝屏等方式或者误删文件的文件恢复"),
-        true));
+    v.push_back(
+        Ticked(C("自动保存", K::CheckBox, p, {338, 82, 204, 38},
+                 "开启丢稿找回（在应用中心找回）支持断电、死机蓝屏等方式或者误删文件的文件恢复"),
+               true));
     v.push_back(C("大字体", K::CheckBox, p, {338, 125, 220, 20}, "大字号模式（快捷键：F2）"));
     v.push_back(C("显示统计", K::CheckBox, p, {338, 152, 150, 20}, "显示字数统计"));
     v.push_back(C("软件主题颜色标签2", K::Label, p, {337, 180, 100, 20}, "常用语快捷键："));
@@ -171,7 +173,8 @@ void AddTaskPage(std::vector<ControlSpec>& v) {
     v.push_back(C("任务列表", K::GroupBox, p, {16, 44, 556, 230}, "任务列表"));
     v.push_back(C("超级列表框1", K::ListRows, "任务列表", {8, 20, 540, 202}));
     v.push_back(C("刷新任务按钮", K::Button, p, {16, 282, 96, 26}, "刷新任务"));
-    v.push_back(C("加密器标签1", K::Label, p, {128, 286, 300, 20}, "星期日五倍积分（新手任务除外）"));
+    v.push_back(
+        C("加密器标签1", K::Label, p, {128, 286, 300, 20}, "星期日五倍积分（新手任务除外）"));
 }
 
 void AddSupportPage(std::vector<ControlSpec>& v) {
@@ -195,7 +198,8 @@ void AddSupportPage(std::vector<ControlSpec>& v) {
     v.push_back(C("网站类标签5", K::Label, p, {327, 88, 250, 20}, "扩展设置"));
     v.push_back(C("K服务", K::CheckBox, p, {328, 113, 200, 20}, "禁用 K穿越 服务"));
     v.push_back(Ticked(C("积分系统", K::CheckBox, p, {328, 137, 200, 20}, "开启积分系统"), true));
-    v.push_back(Ticked(C("是否检查更新", K::CheckBox, p, {328, 163, 200, 20}, "打开前检查更新"), true));
+    v.push_back(
+        Ticked(C("是否检查更新", K::CheckBox, p, {328, 163, 200, 20}, "打开前检查更新"), true));
     v.push_back(C("小提示内容标签", K::Label, p, {328, 188, 96, 20}, "小提示内容："));
     v.push_back(List("提示类型", p, {426, 189, 140, 22}, {"你我共同打造", "自定义文本"}));
 }

@@ -1,0 +1,209 @@
+#include "app/start_up.h"
+
+#include "app/later_parts.h"
+#include "app/messages.h"
+#include "base/gbk.h"
+#include "base/stamps.h"
+#include "ui/layouts/window_layout.h"
+#include "writing/document_saver.h"
+#include "writing/writing_modes.h"
+
+namespace kalamo {
+
+namespace {
+
+constexpr int kVkF1 = 112, kVkF4 = 115, kVkF8 = 119, kVkF9 = 120;
+
+const char* const kMirrorQuestion =
+    "注意！您的软件可能出现以下问题：\r\n1.安装位置出现了变化  "
+    "请您把软件放置在原来的位置或者清零积分运行。\r\n2.您的软件由v7.1版本以下更新到本版本  "
+    "因为积分算法不同，只能请您清零积分运行。\r\n是否清零积分强制运行程序？";
+
+// Drops a UTF-8 byte-order mark and decodes a UTF-8 file; anything else is GBK already.
+std::string DocumentText(const std::string& bytes, bool* utf8) {
+    std::string body = bytes;
+    bool bom = body.rfind("\xEF\xBB\xBF", 0) == 0;
+    if (bom) body.erase(0, 3);
+    bool hasHighBytes = false;
+    for (char c : body) hasHighBytes |= static_cast<unsigned char>(c) >= 0x80;
+    *utf8 = (bom || hasHighBytes) && IsValidUtf8(body);
+    if (!*utf8) return bytes;
+    return Utf8ToGbk(body);
+}
+
+}  // namespace
+
+std::string StartUp::TitleFromPath(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::size_t dot = name.find('.');
+    if (dot != std::string::npos) name.erase(dot);
+    return name;
+}
+
+void StartUp::RunStartUp() {
+    UiFacade& ui = k_.s.ui;
+    SettingsStore& settings = k_.s.settings;
+    k_.s.later.openStatisticsWindow();
+    ui.setWindowCaption(kMainWindow, ui.text("标题栏"));
+    resetRunState();
+    if (!runWizardBranches()) return;
+    restoreSize();
+    settings.setIniAttributes(false);
+    points_.load();
+    points_.show();
+    loadOptions();
+    k_.s.later.applyBackgroundColour();
+    ui.setText("版本标签", ui.text("标题栏"));
+    selectLists();
+    settings.writeSetting("软件设置", "最后一次登录", DayStamp(k_.s.clock.now()));
+    ui.setTrayIcon("Kalamo—高效率写作工具");
+    if (!checkPointsMirror()) return;
+    if (!k_.args.empty()) openCommandLineFile(k_.args.front());
+    if (k_.s.clock.now().day == 28)
+        ui.setText("标题栏",
+                   "今天是K软件节，欢迎到官方博客体验新品。赶快去更新吧~ 每月28日K软件节——Kalamo");
+    if (ui.isChecked("是否检查更新")) k_.s.later.checkForUpdate();
+    ui.setWindowBackground(kMainWindow, ui.pickerColour("颜色"));
+    k_.s.later.loadBackgroundPicture();
+    gateExtendedOptions();
+    if (k_.pictureBackgroundOn && !k_.writing.on) k_.s.editor.setText("欢迎使用Kalamo");
+    k_.s.later.applyAndSaveSettings();
+    registerHotkeys();
+}
+
+void StartUp::resetRunState() {
+    UiFacade& ui = k_.s.ui;
+    k_.writing.scheduleFlag = false;
+    k_.writing.openedFromFile = false;
+    ui.setMenuEnabled("开始/编辑", false);
+    ui.setMenuEnabled("开始/应用中心/打印文本", false);
+    ui.setMenuEnabled("开始/新建", true);
+    ui.registerDropTarget();
+    ui.setMenuChecked("开始/编辑/大字号模式（F2）", false);
+}
+
+// False when the program ends from the wizard.
+bool StartUp::runWizardBranches() {
+    if (k_.s.settings.readSetting("文本设置", "first") != "真" && !runWizard()) return false;
+    std::string installed = k_.s.settings.readRegistryText();
+    if (!installed.empty() && installed != k_.s.paths.runDirectory() &&
+        k_.s.files.isFile(installed + "/setting.ini"))
+        return runWizard();
+    return true;
+}
+
+bool StartUp::runWizard() {
+    UiFacade& ui = k_.s.ui;
+    ui.hideWindow(kMainWindow);
+    if (!k_.s.later.runFirstRunWizard()) {
+        k_.ending = true;
+        k_.endWithoutShutDown = true;
+        ui.closeWindow(kMainWindow);
+        return false;
+    }
+    ui.centreWindow(kMainWindow);
+    ui.setPickerColour("颜色",
+                       static_cast<Colour>(k_.s.settings.readSettingInt("文本设置", "背景颜色")));
+    ui.setListIndex("文本颜色", k_.s.settings.readSettingInt("文本设置", "文本颜色"));
+    k_.s.later.applyAndSaveSettings();
+    ui.showWindow(kMainWindow);
+    return true;
+}
+
+void StartUp::restoreSize() {
+    UiFacade& ui = k_.s.ui;
+    Size size = ui.windowSize(kMainWindow);
+    size.height = k_.s.settings.readSettingInt("软件设置", "高度");
+    ui.resizeWindow(kMainWindow, size);
+    size = ui.windowSize(kMainWindow);
+    size.width = k_.s.settings.readSettingInt("软件设置", "宽度");
+    ui.resizeWindow(kMainWindow, size);
+}
+
+void StartUp::loadOptions() {
+    UiFacade& ui = k_.s.ui;
+    SettingsStore& s = k_.s.settings;
+    ui.setPickerColour("颜色", static_cast<Colour>(s.readSettingInt("文本设置", "背景颜色")));
+    bool barHidden = s.readSetting("软件设置", "状态栏") == "隐藏";
+    ui.setVisible("状态条1", !barHidden);
+    ui.setChecked("状态栏选择", barHidden);
+    bool translucent = s.readSetting("软件设置", "透明化") == "真";
+    k_.s.later.setWindowAlpha(translucent ? 220 : 255);
+    ui.setChecked("透明化选择", translucent);
+    ui.setChecked("自动保存", s.readSetting("软件设置", "自动保存") == "真");
+    ui.setChecked("积分系统", s.readSetting("软件设置", "积分系统00") != "假");
+    ui.setChecked("K服务", s.readSetting("软件设置", "K服务") == "真");
+    ui.setChecked("是否检查更新", s.readSetting("软件设置", "检查更新") != "假");
+    bool showStats = s.readSetting("软件设置", "显示统计") == "真";
+    ui.setChecked("显示统计", showStats);
+    ui.setMenuChecked("开始/字数统计", showStats);
+}
+
+void StartUp::selectLists() {
+    UiFacade& ui = k_.s.ui;
+    SettingsStore& s = k_.s.settings;
+    ui.setListIndex("提示类型", s.readSettingInt("软件设置", "小提示类型"));
+    ui.setListIndex("按钮类型", s.readSettingInt("软件设置", "按钮类型"));
+    ui.setListIndex("顶图类型", s.readSettingInt("软件设置", "顶图类型"));
+    ui.setListIndex("文本颜色", s.readSettingInt("文本设置", "文本颜色"));
+    ui.setListIndex("键盘音", s.readSettingInt("软件设置", "键盘音"));
+}
+
+// False when the user declined the reset and the program is ending.
+bool StartUp::checkPointsMirror() {
+    SettingsStore& s = k_.s.settings;
+    if (s.readRegistryNumber() == static_cast<std::uint32_t>(k_.points)) return true;
+    UiFacade& ui = k_.s.ui;
+    if (Say(ui, kMirrorQuestion, MessageButtons::YesNo) == MessageAnswer::Yes &&
+        Say(ui, "即将清零积分，该过程不可撤销。", MessageButtons::YesNo) == MessageAnswer::Yes) {
+        points_.set(0);
+        s.writeRegistryNumber(0);
+        points_.save();
+        points_.show();
+        return true;
+    }
+    ui.openUrl(kHomePage);
+    k_.ending = true;
+    ui.closeWindow(kMainWindow);
+    return false;
+}
+
+void StartUp::openCommandLineFile(const std::string& path) {
+    UiFacade& ui = k_.s.ui;
+    ui.setText("章节名称", Utf8ToGbk(TitleFromPath(path)));
+    modes_.ToggleWriting(false);
+    k_.writing.openedFromFile = true;
+    k_.writing.currentDocumentPath = path;
+    std::optional<std::string> bytes = k_.s.files.readAll(path);
+    bool utf8 = false;
+    k_.s.editor.setText(bytes ? DocumentText(*bytes, &utf8) : std::string());
+    k_.writing.documentUtf8 = utf8;
+    ui.setMenuEnabled("开始/编辑", false);
+    ui.setMenuEnabled("开始/新建", true);
+}
+
+void StartUp::gateExtendedOptions() {
+    if (k_.points >= 500) return;
+    UiFacade& ui = k_.s.ui;
+    ui.setText("网站类标签5", "扩展设置（积分大于500可见）");
+    for (const char* c : {"K服务", "积分系统", "是否检查更新", "进入个性化"})
+        ui.setVisible(c, false);
+}
+
+void StartUp::registerHotkeys() {
+    UiFacade& ui = k_.s.ui;
+    k_.hotkeys.f8 = ui.registerHotkey(kVkF8);
+    k_.hotkeys.f9 = ui.registerHotkey(kVkF9);
+    k_.hotkeys.f1 = ui.registerHotkey(kVkF1);
+    k_.hotkeys.f4 = ui.registerHotkey(kVkF4);
+}
+
+void StartUp::RunShutDown() {
+    if (k_.writing.on && k_.writing.mode == WritingMode::Diary) modes_.EndDiaryLook(false);
+    if (k_.writing.on) saver_.ExitSaveCheck();
+    k_.s.settings.setIniAttributes(true);
+    k_.s.ui.removeTrayIcon();
+}
+
+}  // namespace kalamo
