@@ -37,8 +37,7 @@ std::string StartUp::TitleFromPath(const std::string& path) {
     std::size_t slash = path.find_last_of('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     std::size_t dot = name.find('.');
-    if (dot != std::string::npos) name.erase(dot);
-    return name;
+    return dot == std::string::npos ? std::string() : name.substr(0, dot);
 }
 
 void StartUp::RunStartUp() {
@@ -111,13 +110,17 @@ bool StartUp::runWizard() {
     return true;
 }
 
+// Both values are read before either is applied: applying the height saves the whole
+// current size, which would otherwise replace the stored width before it is read.
 void StartUp::restoreSize() {
     UiFacade& ui = k_.s.ui;
+    int height = k_.s.settings.readSettingInt("软件设置", "高度");
+    int width = k_.s.settings.readSettingInt("软件设置", "宽度");
     Size size = ui.windowSize(kMainWindow);
-    size.height = k_.s.settings.readSettingInt("软件设置", "高度");
+    size.height = height;
     ui.resizeWindow(kMainWindow, size);
     size = ui.windowSize(kMainWindow);
-    size.width = k_.s.settings.readSettingInt("软件设置", "宽度");
+    size.width = width;
     ui.resizeWindow(kMainWindow, size);
 }
 

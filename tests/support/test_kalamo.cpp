@@ -31,6 +31,7 @@ std::uint32_t MemoryMachineStore::readNumber(const std::string& n) const {
 
 bool RecordingLaterParts::runFirstRunWizard() {
     calls.push_back("runFirstRunWizard");
+    if (wizardCompletes && delegate) return delegate->runFirstRunWizard();
     return wizardCompletes;
 }
 

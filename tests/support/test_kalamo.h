@@ -60,12 +60,22 @@ class RecordingLaterParts : public LaterParts {
     std::string passwordToSet;
     Kalamo* kalamo = nullptr;  // for the password window, which sets DocumentPassword
 
+    // When set, the window-level stand-ins run too (after the call is recorded).
+    LaterParts* delegate = nullptr;
+
     void openStatisticsWindow() override { calls.push_back("openStatisticsWindow"); }
     bool runFirstRunWizard() override;
-    void applyAndSaveSettings() override { calls.push_back("applyAndSaveSettings"); }
-    void applyBackgroundColour() override { calls.push_back("applyBackgroundColour"); }
+    void applyAndSaveSettings() override {
+        calls.push_back("applyAndSaveSettings");
+        if (delegate) delegate->applyAndSaveSettings();
+    }
+    void applyBackgroundColour() override {
+        calls.push_back("applyBackgroundColour");
+        if (delegate) delegate->applyBackgroundColour();
+    }
     void setWindowAlpha(int alpha) override {
         calls.push_back("setWindowAlpha " + std::to_string(alpha));
+        if (delegate) delegate->setWindowAlpha(alpha);
     }
     void checkForUpdate() override { calls.push_back("checkForUpdate"); }
     void loadBackgroundPicture() override { calls.push_back("loadBackgroundPicture"); }
