@@ -37,7 +37,7 @@ void DefaultLaterParts::applyAndSaveSettings() {
     bool hideBar = ui.isChecked("状态栏选择");
     ui.setVisible("状态条1", !hideBar);
     s.writeSetting("软件设置", "状态栏", hideBar ? "隐藏" : "显示");
-    window_.onSizeChanged();
+    if (window_) window_->onSizeChanged();
     s.writeSetting("软件设置", "按钮类型", std::to_string(ui.listIndex("按钮类型")));
     s.writeSetting("软件设置", "小提示类型", std::to_string(ui.listIndex("提示类型")));
     s.writeSetting("软件设置", "顶图类型", std::to_string(ui.listIndex("顶图类型")));
@@ -51,7 +51,7 @@ void DefaultLaterParts::applyAndSaveSettings() {
     ui.setMenuChecked("开始/编辑/大字号模式（F2）", large);
     ui.setAlwaysOnTop(kMainWindow, ui.isChecked("总在最前选择"));
     ui.setMenuChecked("开始/字数统计", ui.isChecked("显示统计"));
-    window_.onSizeChanged();
+    if (window_) window_->onSizeChanged();
 }
 
 void DefaultLaterParts::applyBackgroundColour() {

@@ -11,7 +11,9 @@ class MainWindowController;
 // the menus and saving rely on now, and nothing the user could mistake for the feature.
 class DefaultLaterParts : public LaterParts {
   public:
-    DefaultLaterParts(Kalamo& k, MainWindowController& window) : k_(k), window_(window) {}
+    explicit DefaultLaterParts(Kalamo& k) : k_(k) {}
+    // The window whose layout the settings follow; set once the subsystems exist.
+    void attachWindow(MainWindowController* window) { window_ = window; }
 
     void openStatisticsWindow() override {}
     // Stores what the wizard's first page would store with its preselected choices.
@@ -32,7 +34,7 @@ class DefaultLaterParts : public LaterParts {
     void writeFlag(const char* section, const char* key, const char* box);
 
     Kalamo& k_;
-    MainWindowController& window_;
+    MainWindowController* window_ = nullptr;
 };
 
 }  // namespace kalamo

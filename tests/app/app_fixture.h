@@ -12,6 +12,7 @@ namespace kalamo::test {
 struct AppFixture : TestKalamo {
     AppFixture() {
         ui.setEventSink(&app.router);
+        stand_ins.attachWindow(&app.window);
         later.delegate = &stand_ins;
     }
 
@@ -31,7 +32,7 @@ struct AppFixture : TestKalamo {
     void start() { app.onCreated(); }
 
     KalamoApp app{k};
-    DefaultLaterParts stand_ins{k, app.window};
+    DefaultLaterParts stand_ins{k};
 };
 
 }  // namespace kalamo::test

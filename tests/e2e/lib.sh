@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Shared steps of the end-to-end runs: a private X server, a copy of the binary alone in a
+# fresh folder, and waiting for windows by their names.
+set -euo pipefail
+
+E2E_BIN=$1
+E2E_ARTIFACTS=${2:-/tmp/kalamo-e2e}
+mkdir -p "$E2E_ARTIFACTS"
+E2E_DIR=$(mktemp -d /tmp/kalamo-e2e-XXXXXX)
+export XDG_CONFIG_HOME=$E2E_DIR/config
+export XDG_RUNTIME_DIR=$E2E_DIR/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+cp "$E2E_BIN" "$E2E_DIR/kalamo"
+XVFB_PID=""
+KALAMO_PID=""
+
+e2e_cleanup() {
+  [ -n "$KALAMO_PID" ] && kill "$KALAMO_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  chmod -R u+w "$E2E_DIR" 2>/dev/null || true
+  rm -rf "$E2E_DIR"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  shot "failure" || true
+  exit 1
+}
+
+start_x() {
+  local display
+  for display in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$display" ] && continue
+    Xvfb ":$display" -screen 0 1400x1000x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 1 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  echo "no X server could be started" >&2
+  exit 1
+}
+
+# wait_window NAME-REGEX [SECONDS]: prints the first visible window whose name matches.
+wait_window() {
+  local pattern=$1 limit=${2:-10} wid
+  for _ in $(seq 1 $((limit * 10))); do
+    wid=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1 || true)
+    if [ -n "$wid" ]; then
+      echo "$wid"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+start_kalamo() {
+  (cd "$E2E_DIR" && exec ./kalamo "$@") &
+  KALAMO_PID=$!
+  MAIN_WID=$(wait_window '^Kalamo7' 15) || fail "the main window did not appear"
+  sleep 0.5
+}
+
+# click_at X Y: a left click at a place of the main window.
+click_at() {
+  xdotool mousemove --window "$MAIN_WID" "$1" "$2" click 1
+  sleep 0.3
+}
+
+shot() {
+  import -window root "$E2E_ARTIFACTS/$1.png" 2>/dev/null
+}
+
+wait_exit() {
+  local limit=${1:-10}
+  for _ in $(seq 1 $((limit * 10))); do
+    kill -0 "$KALAMO_PID" 2>/dev/null || { wait "$KALAMO_PID" 2>/dev/null || true; KALAMO_PID=""; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
