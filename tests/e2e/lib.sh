@@ -59,6 +59,18 @@ wait_window() {
   return 1
 }
 
+# wait_dialog [SECONDS]: prints a visible window of Kalamo's other than the main window.
+wait_dialog() {
+  local limit=${1:-10} wid
+  for _ in $(seq 1 $((limit * 10))); do
+    for wid in $(xdotool search --onlyvisible --pid "$KALAMO_PID" 2>/dev/null || true); do
+      [ "$wid" != "$MAIN_WID" ] && { echo "$wid"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
 start_kalamo() {
   (cd "$E2E_DIR" && exec ./kalamo "$@") &
   KALAMO_PID=$!
