@@ -61,10 +61,13 @@ wait_window() {
 
 # wait_dialog [SECONDS]: prints a visible window of Kalamo's other than the main window.
 wait_dialog() {
-  local limit=${1:-10} wid
+  local limit=${1:-10} wid w
   for _ in $(seq 1 $((limit * 10))); do
     for wid in $(xdotool search --onlyvisible --pid "$KALAMO_PID" 2>/dev/null || true); do
-      [ "$wid" != "$MAIN_WID" ] && { echo "$wid"; return 0; }
+      [ "$wid" = "$MAIN_WID" ] && continue
+      # Tool tips and other small helper windows are not dialogs.
+      w=$(xdotool getwindowgeometry "$wid" 2>/dev/null | awk '/Geometry/ {split($2, g, "x"); print g[1]}')
+      [ "${w:-0}" -gt 100 ] && { echo "$wid"; return 0; }
     done
     sleep 0.1
   done
