@@ -32,7 +32,7 @@ void MainWindowController::onSizeChanged() {
 void MainWindowController::placeControls(int w, int h) {
     UiFacade& ui = k_.s.ui;
     SettingsStore& settings = k_.s.settings;
-    setWidth("标题栏", w - 88);
+    adjust("标题栏", &Rect::width, w - 88);
     ui.setStatusWidth(2, w - 360);
     settings.writeSetting("软件设置", "高度", std::to_string(h));
     settings.writeSetting("软件设置", "宽度", std::to_string(w));
@@ -42,9 +42,9 @@ void MainWindowController::placeControls(int w, int h) {
     panel.y = (h - panel.height) / 2;
     ui.setGeometry("关于", panel);
 
-    setWidth("背景", w);
-    setLeft("关闭按钮", w - 25);
-    setLeft("最小化按钮1", w - 49);
+    adjust("背景", &Rect::width, w);
+    adjust("关闭按钮", &Rect::x, w - 25);
+    adjust("最小化按钮1", &Rect::x, w - 49);
 
     bool barHidden = settings.readSetting("软件设置", "状态栏") == "隐藏";
     Rect editor = k_.s.editor.geometry();
@@ -53,47 +53,29 @@ void MainWindowController::placeControls(int w, int h) {
     editor.width = w - 4;
     k_.s.editor.setGeometry(editor);
 
-    setWidth("上调节器", w);
-    setHeight("左侧调节器", h);
-    setTop("左下调节器", h - 8);
-    setWidth("下调节器", w);
-    setTop("下调节器", h - 5);
-    setTop("右下调节器", h - 8);
-    setLeft("右下调节器", w - 8);
-    setLeft("右调节器", w - 5);
-    setHeight("右调节器", h);
-    setLeft("右上调节器", w - 8);
+    adjust("上调节器", &Rect::width, w);
+    adjust("左侧调节器", &Rect::height, h);
+    adjust("左下调节器", &Rect::y, h - 8);
+    adjust("下调节器", &Rect::width, w);
+    adjust("下调节器", &Rect::y, h - 5);
+    adjust("右下调节器", &Rect::y, h - 8);
+    adjust("右下调节器", &Rect::x, w - 8);
+    adjust("右调节器", &Rect::x, w - 5);
+    adjust("右调节器", &Rect::height, h);
+    adjust("右上调节器", &Rect::x, w - 8);
 
-    setWidth("章节名称", w - 255);
+    adjust("章节名称", &Rect::width, w - 255);
     Rect title = ui.geometry("章节名称");
-    setLeft("开始书写按钮", title.x + title.width + 3);
+    adjust("开始书写按钮", &Rect::x, title.x + title.width + 3);
     Rect start = ui.geometry("开始书写按钮");
-    setLeft("录音按钮", start.x + start.width + 3);
+    adjust("录音按钮", &Rect::x, start.x + start.width + 3);
 
     if (k_.pictureBackgroundOn) k_.s.later.applyEditorBackground();
 }
 
-void MainWindowController::setLeft(const char* control, int left) {
+void MainWindowController::adjust(const char* control, int Rect::*field, int value) {
     Rect r = k_.s.ui.geometry(control);
-    r.x = left;
-    k_.s.ui.setGeometry(control, r);
-}
-
-void MainWindowController::setTop(const char* control, int top) {
-    Rect r = k_.s.ui.geometry(control);
-    r.y = top;
-    k_.s.ui.setGeometry(control, r);
-}
-
-void MainWindowController::setWidth(const char* control, int width) {
-    Rect r = k_.s.ui.geometry(control);
-    r.width = width;
-    k_.s.ui.setGeometry(control, r);
-}
-
-void MainWindowController::setHeight(const char* control, int height) {
-    Rect r = k_.s.ui.geometry(control);
-    r.height = height;
+    r.*field = value;
     k_.s.ui.setGeometry(control, r);
 }
 

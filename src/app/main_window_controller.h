@@ -24,10 +24,7 @@ class MainWindowController {
 
   private:
     void placeControls(int width, int height);
-    void setLeft(const char* control, int left);
-    void setTop(const char* control, int top);
-    void setWidth(const char* control, int width);
-    void setHeight(const char* control, int height);
+    void adjust(const char* control, int Rect::*field, int value);
 
     Kalamo& k_;
     bool laying_ = false;

@@ -12,16 +12,9 @@
 namespace kalamo {
 namespace {
 
+using test::Slurp;
+using test::Spit;
 using test::TempDir;
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Spit(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 TEST(MachineIniStore, KeepsBothValuesAndMakesItsFolder) {
     TempDir dir;

@@ -20,12 +20,9 @@ namespace {
 
 using test::FakePaths;
 using test::MemoryMachineStore;
+using test::Slurp;
+using test::Spit;
 using test::TempDir;
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 mode_t ModeOf(const std::string& path) {
     struct stat st {};

@@ -18,10 +18,6 @@ bool ReadOnlyOnDisk(const std::string& path) {
     return stat(path.c_str(), &st) == 0 && (st.st_mode & 0222) == 0;
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 TEST(StartUp, FreshFolderRunsTheWizardAndStoresThePanelDefaults) {
     AppFixture t;
     t.start();
@@ -65,7 +61,7 @@ TEST(StartUp, SecondStartAsksNothingAndKeepsTheStoredSize) {
 TEST(StartUp, MovedInstallationRunsTheWizardAgain) {
     AppFixture t;
     TempDir old;
-    WriteFile(old.file("setting.ini"), "[文本设置]\r\nfirst=真\r\n");
+    Spit(old.file("setting.ini"), "[文本设置]\r\nfirst=真\r\n");
     t.installed();
     t.machine.texts["dizhi"] = old.path();
     t.start();
@@ -199,7 +195,7 @@ TEST(StartUp, CommandLineFileStartsWriting) {
         AppFixture t;
         t.installed();
         std::string path = t.dir.file(GbkToUtf8(c.name));
-        WriteFile(path, c.bytes);
+        Spit(path, c.bytes);
         t.k.args = {path};
         t.start();
         EXPECT_TRUE(t.k.writing.on) << c.name;
@@ -236,7 +232,7 @@ TEST(StartUp, BadSettingsFilesNeverStopTheStart) {
     std::string longLine = "[软件设置]\r\n高度=" + std::string(100 * 1024, '7') + "\r\n";
     for (const std::string& content : {random, longLine}) {
         AppFixture t;
-        WriteFile(t.settings.runIniPath(), content);
+        Spit(t.settings.runIniPath(), content);
         t.start();
         EXPECT_TRUE(t.ui.window(kMainWindow).visible);
         Size size = t.ui.windowSize(kMainWindow);
@@ -275,7 +271,7 @@ TEST(ShutDown, LeavesSettingsReadOnlyAndRemovesTheTray) {
 TEST(ShutDown, OpenedFileUnchangedAsksNothing) {
     AppFixture t;
     t.installed();
-    WriteFile(t.dir.file("a.txt"), "text");
+    Spit(t.dir.file("a.txt"), "text");
     t.k.args = {t.dir.file("a.txt")};
     t.start();
     t.ui.chooseMenu("开始/退出");

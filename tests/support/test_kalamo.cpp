@@ -4,8 +4,18 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace kalamo::test {
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void Spit(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "kalamo-test-XXXXXX").string();

@@ -13,6 +13,10 @@
 
 namespace kalamo::test {
 
+// Whole files as bytes, for setting up and checking what the program reads and writes.
+std::string Slurp(const std::string& path);
+void Spit(const std::string& path, const std::string& bytes);
+
 // A fresh folder under the system temp dir, removed with the fixture.
 class TempDir {
   public:
