@@ -58,6 +58,8 @@ void DefaultLaterParts::applyBackgroundColour() {
     Colour c = k_.s.ui.pickerColour("颜色");
     k_.s.ui.setWindowBackground(kMainWindow, c);
     k_.s.editor.setBackColour(c);
+    k_.s.ui.setBackColour("高级选择夹1", c);
+    k_.s.ui.setBackColour("开始按钮", c);
 }
 
 void DefaultLaterParts::setWindowAlpha(int alpha) {
