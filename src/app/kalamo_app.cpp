@@ -37,7 +37,6 @@ void KalamoApp::routeMenus() {
                     [action = std::move(action)](const UiEvent&) { action(); }});
     };
     auto laterRow = [this, &menu](const std::string& id) { menu(id, [this, id] { later(id); }); };
-    menu("开始/打开文件", [this] { later("开始/打开文件"); });
     menu("开始/打开新窗口", [this] { openNewWindow(); });
     const std::pair<const char*, const char*> modeItems[] = {{"临时文本", "书写临时文件"},
                                                              {"正式文本", "开始写文章"},
@@ -53,7 +52,7 @@ void KalamoApp::routeMenus() {
         menu(std::string("开始书写/") + modeItems[i].second, starts[i]);
     }
     for (const char* id :
-         {"开始/编辑/插入/日程（F4）", "开始/编辑/插入/当前时间（F5）",
+         {"开始/打开文件", "开始/编辑/插入/日程（F4）", "开始/编辑/插入/当前时间（F5）",
           "开始/编辑/插入/分割线（Ctrl+L）", "开始/编辑/查找文本（Ctrl+F）",
           "开始/编辑/替换文本（Ctrl+H）", "开始/编辑/大字号模式（F2）", "开始/编辑/简体繁体转换",
           "开始/编辑/常用语快捷键", "开始/编辑/计算表达式（Ctrl+M)", "开始/应用中心/随机取名",

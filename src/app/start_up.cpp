@@ -203,7 +203,7 @@ void StartUp::registerHotkeys() {
 }
 
 void StartUp::RunShutDown() {
-    if (k_.writing.on && k_.writing.mode == WritingMode::Diary) modes_.EndDiaryLook(false);
+    modes_.EndDiaryLook(false);  // acts only while a diary is being written
     if (k_.writing.on) saver_.ExitSaveCheck();
     k_.s.settings.setIniAttributes(true);
     k_.s.ui.removeTrayIcon();

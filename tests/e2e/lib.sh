@@ -28,22 +28,7 @@ fail() {
   exit 1
 }
 
-start_x() {
-  local display
-  for display in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$display" ] && continue
-    Xvfb ":$display" -screen 0 1400x1000x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$display"
-    for _ in $(seq 1 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null || true
-  done
-  echo "no X server could be started" >&2
-  exit 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/start-xvfb.sh"
 
 # wait_window NAME-REGEX [SECONDS]: prints the first visible window whose name matches.
 wait_window() {
