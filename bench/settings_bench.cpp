@@ -5,9 +5,10 @@
 
 #include <fstream>
 
-#include "app/settings_store.h"
 #include "bench_support.h"
 #include "cipher/text_cipher.h"
+#include "core/settings_store.h"
+#include "platform/linux/linux_file_system.h"
 
 namespace kalamo::bench {
 namespace {
@@ -28,7 +29,7 @@ constexpr char kSettingIni[] =
 
 class SettingsFixture {
   public:
-    SettingsFixture() : paths_(folder_.path()), store_(paths_, machine_) {
+    SettingsFixture() : paths_(folder_.path()), store_(paths_, machine_, files_) {
         std::ofstream(folder_.file("setting.ini"), std::ios::binary) << kSettingIni;
         store_.writePointsText(TextCipher::encipher("1280", FixedPassPhrase));
     }
@@ -39,6 +40,7 @@ class SettingsFixture {
     TempFolder folder_;
     FolderPaths paths_;
     MemoryMachine machine_;
+    LinuxFileSystem files_;
     SettingsStore store_;
 };
 

@@ -4,9 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/default_later_parts.h"
 #include "app/kalamo_app.h"
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_process_paths.h"
 #include "platform/linux/machine_ini_store.h"
@@ -18,18 +17,16 @@ namespace {
 // One run: the platform services, the context and the subsystems, in construction order.
 struct Run {
     Run(kalamo::QtUi& qt, std::vector<std::string> args)
-        : k(kalamo::Services{qt.facade(), qt.editor(), settings, files, clock, paths, later},
+        : k(kalamo::Services{qt.facade(), qt.editor(), settings, files, clock, paths},
             std::move(args)) {
-        later.attachWindow(&app.window);
         qt.facade().setEventSink(&app.router);
     }
 
     kalamo::LinuxProcessPaths paths;
     kalamo::MachineIniStore machine{kalamo::MachineIniStore::DefaultPath()};
-    kalamo::SettingsStore settings{paths, machine};
     kalamo::LinuxFileSystem files;
+    kalamo::SettingsStore settings{paths, machine, files};
     kalamo::SystemClock clock;
-    kalamo::DefaultLaterParts later{k};
     kalamo::Kalamo k;
     kalamo::KalamoApp app{k};
 };

@@ -1,17 +1,14 @@
 #include "app/kalamo_app.h"
 
-#include "app/later_parts.h"
-#include "app/messages.h"
 #include "ui/layouts/window_layout.h"
 
 namespace kalamo {
 
 namespace {
-constexpr int kPageFunctions = 0, kPageAppCentre = 1, kPageSupport = 3;
 constexpr int kVkEnter = 13;
 }  // namespace
 
-KalamoApp::KalamoApp(Kalamo& kalamo) : k(kalamo) {
+KalamoApp::KalamoApp(Kalamo& kalamo, PartOverrides overrides) : k(kalamo), o_(overrides) {
     routeMenus();
     routeControls();
     routeHotkeys();
@@ -27,16 +24,11 @@ void KalamoApp::onWillBeDestroyed() {
     startUp.RunShutDown();
 }
 
-void KalamoApp::later(const std::string& row) {
-    k.s.later.runLaterCommand(row);
-}
-
 void KalamoApp::routeMenus() {
     auto menu = [this](const std::string& id, std::function<void()> action) {
         router.add({kMainWindow, id, EventKind::MenuChosen,
                     [action = std::move(action)](const UiEvent&) { action(); }});
     };
-    auto laterRow = [this, &menu](const std::string& id) { menu(id, [this, id] { later(id); }); };
     menu("开始/打开新窗口", [this] { openNewWindow(); });
     const std::pair<const char*, const char*> modeItems[] = {{"临时文本", "书写临时文件"},
                                                              {"正式文本", "开始写文章"},
@@ -51,19 +43,29 @@ void KalamoApp::routeMenus() {
         menu(std::string("开始/新建/") + modeItems[i].first, starts[i]);
         menu(std::string("开始书写/") + modeItems[i].second, starts[i]);
     }
-    for (const char* id :
-         {"开始/打开文件", "开始/编辑/插入/日程（F4）", "开始/编辑/插入/当前时间（F5）",
-          "开始/编辑/插入/分割线（Ctrl+L）", "开始/编辑/查找文本（Ctrl+F）",
-          "开始/编辑/替换文本（Ctrl+H）", "开始/编辑/大字号模式（F2）", "开始/编辑/简体繁体转换",
-          "开始/编辑/常用语快捷键", "开始/编辑/计算表达式（Ctrl+M)", "开始/应用中心/随机取名",
-          "开始/应用中心/丢稿找回", "开始/应用中心/划词翻译", "开始/应用中心/个性背景",
-          "开始/应用中心/打印文本", "开始/K穿越", "语音服务/开始录音", "语音服务/打开录音文件",
-          "开始书写/丢稿找回"})
-        laterRow(id);
-    menu("开始/字数统计", [this] { toggleStatisticsOption(); });
-    menu("开始/应用中心/应用中心首页", [this] { showAppCentre(); });
+    menu("开始/打开文件", [this] { documents_.OpenFileCommand(); });
+    menu("开始/编辑/插入/日程（F4）", [this] { lists_.OpenScheduleWindow(); });
+    menu("开始/编辑/插入/当前时间（F5）", [this] { editorCommands_.InsertCurrentTime(); });
+    menu("开始/编辑/插入/分割线（Ctrl+L）", [this] { editorCommands_.InsertDivider(); });
+    menu("开始/编辑/查找文本（Ctrl+F）", [this] { editorCommands_.OpenFindWindow(); });
+    menu("开始/编辑/替换文本（Ctrl+H）", [this] { editorCommands_.OpenReplaceWindow(); });
+    menu("开始/编辑/大字号模式（F2）", [this] { editorCommands_.ToggleLargeFont(); });
+    menu("开始/编辑/简体繁体转换", [this] { tools_.OpenConversionWindow(); });
+    menu("开始/编辑/常用语快捷键", [this] { editorCommands_.OpenPhraseWindow(); });
+    menu("开始/编辑/计算表达式（Ctrl+M)", [this] { editorCommands_.EvaluateExpression(); });
+    menu("开始/应用中心/随机取名", [this] { tools_.OpenNameWindow(); });
+    menu("开始/应用中心/丢稿找回", [this] { stats_.OpenBackupFolder(); });
+    menu("开始/应用中心/划词翻译", [this] { tools_.OpenTranslationWindow(); });
+    menu("开始/应用中心/个性背景", [this] { appearanceStandIn_.OpenBackgroundWindow(); });
+    menu("开始/应用中心/打印文本", [this] { stats_.PrintText(); });
+    menu("开始/K穿越", [this] { lists_.OpenTransferWindow(); });
+    menu("语音服务/开始录音", [this] { tools_.StartRecording(); });
+    menu("语音服务/打开录音文件", [this] { tools_.OpenRecording(); });
+    menu("开始书写/丢稿找回", [this] { stats_.OpenBackupFolder(); });
+    menu("开始/字数统计", [this] { settingsPanel.ToggleStatisticsOption(); });
+    menu("开始/应用中心/应用中心首页", [this] { settingsPanel.ShowAppCentre(); });
     menu("开始/清空正在编辑（F9）", [this] { modes.ClearEditing(); });
-    menu("开始/设置（F8）", [this] { toggleSettingsPanel(); });
+    menu("开始/设置（F8）", [this] { settingsPanel.ToggleSettingsPanel(); });
     menu("开始/退出", [this] { k.s.ui.closeWindow(kMainWindow); });
 }
 
@@ -87,7 +89,7 @@ void KalamoApp::routeControls() {
         ResizeEdge edge = g.edge;
         on(g.control, EventKind::LeftPress, [this, edge] { window.onGripPressed(edge); });
     }
-    on("状态条1", EventKind::LeftPress, [this] { later("状态条1"); });
+    on("状态条1", EventKind::LeftPress, [this] { statistics.open(); });
     on("开始书写按钮", EventKind::Click, [this] { modes.ToggleWriting(false); });
     on("开始书写按钮", EventKind::RightPress, [this] { modes.ShowWritingMenu(); });
     router.add({kMainWindow, "章节名称", EventKind::KeyPress, [this](const UiEvent& e) {
@@ -96,56 +98,20 @@ void KalamoApp::routeControls() {
                     k.s.editor.focus();
                 }});
     on("录音按钮", EventKind::LeftPress, [this] { k.s.ui.popupMenu(kMenuVoice); });
-    on("保存设置", EventKind::Click, [this] { k.s.later.applyAndSaveSettings(); });
-    on("透明标签1", EventKind::LeftPress, [this] { k.s.ui.setVisible("关于", false); });
+    on("保存设置", EventKind::Click, [this] { settingsPanel.ApplyAndSaveSettings(); });
+    on("透明标签1", EventKind::LeftPress, [this] { settingsPanel.HideSettingsPanel(); });
 }
 
 void KalamoApp::routeHotkeys() {
-    router.addHotkey(&k.hotkeys.f8, [this] { k.s.ui.setVisible("关于", true); });
+    router.addHotkey(&k.hotkeys.f8, [this] { settingsPanel.ShowSettingsPanel(); });
     router.addHotkey(&k.hotkeys.f9, [this] { modes.ClearEditing(); });
-    router.addHotkey(&k.hotkeys.f1, [this] { showSettingsPanel(kPageSupport); });
-    router.addHotkey(&k.hotkeys.f4, [this] { later("F4"); });
-    router.addHotkey(&k.hotkeys.f6, [this] { later("F6"); });
+    router.addHotkey(&k.hotkeys.f1, [this] { settingsPanel.ShowSupportPage(); });
+    router.addHotkey(&k.hotkeys.f4, [this] { lists_.OpenScheduleWindow(); });
+    router.addHotkey(&k.hotkeys.f6, [this] { lists_.OpenShoppingWindow(); });
 }
 
 void KalamoApp::openNewWindow() {
     k.s.ui.startProcess(k.s.paths.executablePath(), {});
-}
-
-void KalamoApp::showSettingsPanel(int page) {
-    k.s.ui.setVisible("关于", true);
-    k.s.ui.selectTabPage("高级选择夹1", page);
-}
-
-void KalamoApp::toggleSettingsPanel() {
-    UiFacade& ui = k.s.ui;
-    if (ui.isChecked("总在最前选择")) {
-        ui.setChecked("总在最前选择", false);
-        ui.setAlwaysOnTop(kMainWindow, false);
-    }
-    if (k.pictureBackgroundOn && !k.writing.on) {
-        Say(ui,
-            "在有自定义背景的情况下不能在没有开始书写的情况下打开设置界面，请您点击开始书写之后进入"
-            "设置");
-        return;
-    }
-    ui.selectTabPage("高级选择夹1", kPageFunctions);
-    if (ui.isVisible("关于")) {
-        ui.setVisible("关于", false);
-        return;
-    }
-    ui.setVisible("关于", true);
-    later("refresh");
-}
-
-void KalamoApp::toggleStatisticsOption() {
-    k.s.ui.setChecked("显示统计", !k.s.ui.isChecked("显示统计"));
-    k.s.later.applyAndSaveSettings();
-}
-
-void KalamoApp::showAppCentre() {
-    if (k.s.ui.isChecked("总在最前选择")) return;
-    showSettingsPanel(kPageAppCentre);
 }
 
 }  // namespace kalamo

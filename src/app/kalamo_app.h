@@ -1,20 +1,39 @@
 #pragma once
 
-#include "app/kalamo.h"
-#include "app/main_window_controller.h"
-#include "app/points_ledger.h"
 #include "app/router.h"
 #include "app/start_up.h"
+#include "appearance/appearance_stand_in.h"
+#include "appearance/first_run_wizard_stand_in.h"
+#include "core/kalamo.h"
+#include "documents/documents_stand_in.h"
+#include "editor/editor_commands_stand_in.h"
+#include "lists/lists_stand_in.h"
+#include "settings/settings_panel_controller.h"
+#include "stats/points_ledger.h"
+#include "stats/stats_stand_in.h"
+#include "tools/tools_stand_in.h"
+#include "window/main_window_controller.h"
 #include "writing/document_saver.h"
 #include "writing/writing_modes.h"
 
 namespace kalamo {
 
+// Parts a test may answer itself; a null one is the program's own.
+struct PartOverrides {
+    FirstRunWizard* wizard = nullptr;
+    Appearance* appearance = nullptr;
+    DocumentCipher* documents = nullptr;
+    StatisticsWindow* statistics = nullptr;
+    TaskBoard* tasks = nullptr;
+    UpdateCheck* updates = nullptr;
+    SettingsPanel* panel = nullptr;
+};
+
 // The subsystems of one run, wired to the routing table. The toolkit delivers every
 // event to `router`.
 class KalamoApp {
   public:
-    explicit KalamoApp(Kalamo& k);
+    explicit KalamoApp(Kalamo& k, PartOverrides overrides = {});
     KalamoApp(const KalamoApp&) = delete;
     KalamoApp& operator=(const KalamoApp&) = delete;
 
@@ -23,11 +42,34 @@ class KalamoApp {
     void onWillBeDestroyed();
 
     Kalamo& k;
+
+  private:
+    AppearanceStandIn appearanceStandIn_{k};
+    FirstRunWizardStandIn wizardStandIn_{k};
+    DocumentsStandIn documents_{k};
+    StatsStandIn stats_;
+    ToolsStandIn tools_;
+    EditorCommandsStandIn editorCommands_;
+    ListsStandIn lists_;
+    PartOverrides o_;
+
+    template <class Part, class Own>
+    static Part& pick(Part* given, Own& own) {
+        return given ? *given : own;
+    }
+
+  public:
+    Appearance& appearance{pick(o_.appearance, appearanceStandIn_)};
+    StatisticsWindow& statistics{pick(o_.statistics, stats_)};
     PointsLedger points{k};
-    MainWindowController window{k};
-    WritingModes modes{k};
-    DocumentSaver saver{k, modes};
-    StartUp startUp{k, points, modes, saver};
+    MainWindowController window{k, appearance};
+    SettingsPanelController settingsPanel{k, window, pick(o_.tasks, stats_)};
+    SettingsPanel& panel{pick<SettingsPanel>(o_.panel, settingsPanel)};
+    WritingModes modes{k, panel, appearance};
+    DocumentSaver saver{k, modes, pick(o_.documents, documents_)};
+    StartUp startUp{k,
+                    {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance, statistics,
+                     pick(o_.updates, tools_), panel}};
     Router router;
 
   private:
@@ -35,11 +77,6 @@ class KalamoApp {
     void routeControls();
     void routeHotkeys();
     void openNewWindow();
-    void toggleSettingsPanel();
-    void showSettingsPanel(int page);
-    void toggleStatisticsOption();
-    void showAppCentre();
-    void later(const std::string& row);
 };
 
 }  // namespace kalamo

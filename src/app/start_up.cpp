@@ -1,12 +1,9 @@
 #include "app/start_up.h"
 
-#include "app/later_parts.h"
-#include "app/messages.h"
 #include "base/gbk.h"
 #include "base/stamps.h"
+#include "core/messages.h"
 #include "ui/layouts/window_layout.h"
-#include "writing/document_saver.h"
-#include "writing/writing_modes.h"
 
 namespace kalamo {
 
@@ -43,16 +40,16 @@ std::string StartUp::TitleFromPath(const std::string& path) {
 void StartUp::RunStartUp() {
     UiFacade& ui = k_.s.ui;
     SettingsStore& settings = k_.s.settings;
-    k_.s.later.openStatisticsWindow();
+    p_.statistics.open();
     ui.setWindowCaption(kMainWindow, ui.text("标题栏"));
     resetRunState();
     if (!runWizardBranches()) return;
     restoreSize();
     settings.setIniAttributes(false);
-    points_.load();
-    points_.show();
+    p_.points.load();
+    p_.points.show();
     loadOptions();
-    k_.s.later.applyBackgroundColour();
+    p_.appearance.ApplyBackgroundColour();
     ui.setText("版本标签", ui.text("标题栏"));
     selectLists();
     settings.writeSetting("软件设置", "最后一次登录", DayStamp(k_.s.clock.now()));
@@ -62,18 +59,17 @@ void StartUp::RunStartUp() {
     if (k_.s.clock.now().day == 28)
         ui.setText("标题栏",
                    "今天是K软件节，欢迎到官方博客体验新品。赶快去更新吧~ 每月28日K软件节——Kalamo");
-    if (ui.isChecked("是否检查更新")) k_.s.later.checkForUpdate();
+    if (ui.isChecked("是否检查更新")) p_.updates.CheckForUpdate();
     ui.setWindowBackground(kMainWindow, ui.pickerColour("颜色"));
-    k_.s.later.loadBackgroundPicture();
+    p_.appearance.LoadBackgroundPicture();
     gateExtendedOptions();
     if (k_.pictureBackgroundOn && !k_.writing.on) k_.s.editor.setText("欢迎使用Kalamo");
-    k_.s.later.applyAndSaveSettings();
+    p_.panel.ApplyAndSaveSettings();
     registerHotkeys();
 }
 
 void StartUp::resetRunState() {
     UiFacade& ui = k_.s.ui;
-    k_.writing.scheduleFlag = false;
     k_.writing.openedFromFile = false;
     ui.setMenuEnabled("开始/编辑", false);
     ui.setMenuEnabled("开始/应用中心/打印文本", false);
@@ -95,7 +91,7 @@ bool StartUp::runWizardBranches() {
 bool StartUp::runWizard() {
     UiFacade& ui = k_.s.ui;
     ui.hideWindow(kMainWindow);
-    if (!k_.s.later.runFirstRunWizard()) {
+    if (!p_.wizard.Run()) {
         k_.ending = true;
         k_.endWithoutShutDown = true;
         ui.closeWindow(kMainWindow);
@@ -105,7 +101,7 @@ bool StartUp::runWizard() {
     ui.setPickerColour("颜色",
                        static_cast<Colour>(k_.s.settings.readSettingInt("文本设置", "背景颜色")));
     ui.setListIndex("文本颜色", k_.s.settings.readSettingInt("文本设置", "文本颜色"));
-    k_.s.later.applyAndSaveSettings();
+    p_.panel.ApplyAndSaveSettings();
     ui.showWindow(kMainWindow);
     return true;
 }
@@ -132,7 +128,7 @@ void StartUp::loadOptions() {
     ui.setVisible("状态条1", !barHidden);
     ui.setChecked("状态栏选择", barHidden);
     bool translucent = s.readSetting("软件设置", "透明化") == "真";
-    k_.s.later.setWindowAlpha(translucent ? 220 : 255);
+    p_.appearance.SetWindowAlpha(translucent ? 220 : 255);
     ui.setChecked("透明化选择", translucent);
     ui.setChecked("自动保存", s.readSetting("软件设置", "自动保存") == "真");
     ui.setChecked("积分系统", s.readSetting("软件设置", "积分系统00") != "假");
@@ -160,10 +156,10 @@ bool StartUp::checkPointsMirror() {
     UiFacade& ui = k_.s.ui;
     if (Say(ui, kMirrorQuestion, MessageButtons::YesNo) == MessageAnswer::Yes &&
         Say(ui, "即将清零积分，该过程不可撤销。", MessageButtons::YesNo) == MessageAnswer::Yes) {
-        points_.set(0);
+        p_.points.set(0);
         s.writeRegistryNumber(0);
-        points_.save();
-        points_.show();
+        p_.points.save();
+        p_.points.show();
         return true;
     }
     ui.openUrl(kHomePage);
@@ -175,7 +171,7 @@ bool StartUp::checkPointsMirror() {
 void StartUp::openCommandLineFile(const std::string& path) {
     UiFacade& ui = k_.s.ui;
     ui.setText("章节名称", Utf8ToGbk(TitleFromPath(path)));
-    modes_.ToggleWriting(false);
+    p_.modes.ToggleWriting(false);
     k_.writing.openedFromFile = true;
     k_.writing.currentDocumentPath = path;
     std::optional<std::string> bytes = k_.s.files.readAll(path);
@@ -203,8 +199,8 @@ void StartUp::registerHotkeys() {
 }
 
 void StartUp::RunShutDown() {
-    modes_.EndDiaryLook(false);  // acts only while a diary is being written
-    if (k_.writing.on) saver_.ExitSaveCheck();
+    p_.modes.EndDiaryLook(false);  // acts only while a diary is being written
+    if (k_.writing.on) p_.saver.ExitSaveCheck();
     k_.s.settings.setIniAttributes(true);
     k_.s.ui.removeTrayIcon();
 }

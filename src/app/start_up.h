@@ -2,20 +2,35 @@
 
 #include <string>
 
-#include "app/kalamo.h"
-#include "app/points_ledger.h"
+#include "core/appearance.h"
+#include "core/first_run_wizard.h"
+#include "core/kalamo.h"
+#include "core/settings_panel.h"
+#include "core/statistics_window.h"
+#include "core/update_check.h"
+#include "stats/points_ledger.h"
+#include "writing/document_saver.h"
+#include "writing/writing_modes.h"
 
 namespace kalamo {
 
-class WritingModes;
-class DocumentSaver;
+// The parts of the program that start-up and shut-down drive.
+struct StartUpParts {
+    PointsLedger& points;
+    WritingModes& modes;
+    DocumentSaver& saver;
+    FirstRunWizard& wizard;
+    Appearance& appearance;
+    StatisticsWindow& statistics;
+    UpdateCheck& updates;
+    SettingsPanel& panel;
+};
 
 // What happens between the launch and the first moment the user can type, and between
 // "quit" and the end of the process.
 class StartUp {
   public:
-    StartUp(Kalamo& k, PointsLedger& points, WritingModes& modes, DocumentSaver& saver)
-        : k_(k), points_(points), modes_(modes), saver_(saver) {}
+    StartUp(Kalamo& k, StartUpParts parts) : k_(k), p_(parts) {}
 
     void RunStartUp();
     void RunShutDown();
@@ -35,9 +50,7 @@ class StartUp {
     void registerHotkeys();
 
     Kalamo& k_;
-    PointsLedger& points_;
-    WritingModes& modes_;
-    DocumentSaver& saver_;
+    StartUpParts p_;
 };
 
 // The authors' home page, opened when the user declines the points reset.

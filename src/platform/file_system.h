@@ -1,9 +1,25 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
 namespace kalamo {
+
+// Why a write did not happen. The logic turns these into what the user reads.
+enum class FileError {
+    None,
+    EmptyPath,
+    MissingFolder,
+    IsFolder,
+    NotRegularFile,
+    ReadOnlyFile,
+    NoPermission,
+    NoSpace,
+    ReadOnlyDisk,
+    NameTooLong,
+    Other,
+};
 
 // Whole-file access at the moment of use. Paths are native (UTF-8) bytes.
 class FileSystem {
@@ -12,11 +28,20 @@ class FileSystem {
     // nullopt when the path is missing, a folder or unreadable.
     virtual std::optional<std::string> readAll(const std::string& path) const = 0;
     // Replaces the file through a temporary sibling and a rename, so a failure never
-    // leaves a half-written file. Returns false, with a reason, when nothing was written.
+    // leaves a half-written file. Refuses a file whose write bits are all cleared.
     virtual bool writeAtomic(const std::string& path, const std::string& bytes,
-                             std::string* error = nullptr) = 0;
+                             FileError* error = nullptr) = 0;
+    // Anything at all at the path, a dangling link included.
+    virtual bool exists(const std::string& path) const = 0;
     virtual bool isFile(const std::string& path) const = 0;
     virtual bool isDirectory(const std::string& path) const = 0;
+    // The folder and its missing parents; true when it is there afterwards.
+    virtual bool makeDirectories(const std::string& path) = 0;
+    // Read-only clears every write bit; writable gives the owner one back.
+    virtual void setReadOnly(const std::string& path, bool readOnly) = 0;
+    // Runs `body` under an exclusive lock of the folder shared with other processes;
+    // false, without running it, when the folder cannot be locked.
+    virtual bool withFolderLock(const std::string& folder, const std::function<void()>& body) = 0;
 };
 
 }  // namespace kalamo

@@ -2,9 +2,8 @@
 
 #include <optional>
 
-#include "app/later_parts.h"
-#include "app/messages.h"
 #include "base/gbk.h"
+#include "core/messages.h"
 #include "ui/layouts/window_layout.h"
 
 namespace kalamo {
@@ -42,7 +41,8 @@ std::string OfferedFileName(const std::string& gbkTitle) {
 
 }  // namespace
 
-DocumentSaver::DocumentSaver(Kalamo& k, WritingModes& modes) : k_(k), modes_(modes) {
+DocumentSaver::DocumentSaver(Kalamo& k, WritingModes& modes, DocumentCipher& cipher)
+    : k_(k), modes_(modes), cipher_(cipher) {
     modes_.attachSaver(this);
 }
 
@@ -117,9 +117,8 @@ bool DocumentSaver::WriteChosenFile(const std::string& path) {
 
 bool DocumentSaver::writeEnciphered(const std::string& path) {
     const std::string before = k_.writing.documentPassword;
-    k_.s.later.askDocumentPassword();  // closed without 确认 keeps the password it had
-    const std::string bytes =
-        k_.s.later.encipherDocument(k_.s.editor.text(), k_.writing.documentPassword);
+    cipher_.askPassword();  // closed without 确认 keeps the password it had
+    const std::string bytes = cipher_.encipher(k_.s.editor.text(), k_.writing.documentPassword);
     if (writeBytes(path, bytes)) return true;
     k_.writing.documentPassword = before;  // the file on disk is still under the old one
     return false;
@@ -132,13 +131,10 @@ bool DocumentSaver::writePlain(const std::string& path) {
 }
 
 bool DocumentSaver::writeBytes(const std::string& path, const std::string& bytes) {
-    std::string reason;
-    if (k_.s.files.writeAtomic(path, bytes, &reason)) return true;
-    if (reason.empty())
-        reason = "无法写入";
-    else
-        reason = Utf8ToGbk(reason);
-    Say(k_.s.ui, "保存失败：" + Utf8ToGbk(path) + "\r\n" + reason + "\r\n文本仍保留在编辑框中。");
+    FileError error = FileError::None;
+    if (k_.s.files.writeAtomic(path, bytes, &error)) return true;
+    Say(k_.s.ui, "保存失败：" + Utf8ToGbk(path) + "\r\n" + FileErrorText(error) +
+                     "\r\n文本仍保留在编辑框中。");
     return false;
 }
 
@@ -153,7 +149,7 @@ bool DocumentSaver::textDiffersFromFile() const {
     if (!bytes) return true;  // gone or unreadable: the text lives only in the editor
     const std::string editor = k_.s.editor.text();
     if (Contains(path, ".kmt"))
-        return UpToZero(k_.s.later.decipherDocument(*bytes, k_.writing.documentPassword)) != editor;
+        return UpToZero(cipher_.decipher(*bytes, k_.writing.documentPassword)) != editor;
     const std::string text = UpToZero(*bytes);
     if (!k_.writing.documentUtf8) return text != editor;
     if (Utf8ToGbk(text) == editor) return false;

@@ -3,7 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "app/kalamo.h"
+#include "core/document_cipher.h"
+#include "core/kalamo.h"
 #include "writing/writing_modes.h"
 
 namespace kalamo {
@@ -13,7 +14,7 @@ namespace kalamo {
 class DocumentSaver {
   public:
     // Attaches itself to `modes`, whose stop branch then runs StopAndSave.
-    DocumentSaver(Kalamo& k, WritingModes& modes);
+    DocumentSaver(Kalamo& k, WritingModes& modes, DocumentCipher& cipher);
     ~DocumentSaver();
     DocumentSaver(const DocumentSaver&) = delete;
     DocumentSaver& operator=(const DocumentSaver&) = delete;
@@ -38,6 +39,7 @@ class DocumentSaver {
 
     Kalamo& k_;
     WritingModes& modes_;
+    DocumentCipher& cipher_;
 };
 
 }  // namespace kalamo

@@ -1,8 +1,7 @@
 #include "writing/writing_modes.h"
 
-#include "app/later_parts.h"
-#include "app/messages.h"
 #include "base/stamps.h"
+#include "core/messages.h"
 #include "ui/layouts/window_layout.h"
 #include "writing/document_saver.h"
 
@@ -36,7 +35,8 @@ constexpr Colour kBlack = Rgb(0, 0, 0);
 
 }  // namespace
 
-WritingModes::WritingModes(Kalamo& k) : k_(k) {}
+WritingModes::WritingModes(Kalamo& k, SettingsPanel& panel, Appearance& appearance)
+    : k_(k), panel_(panel), appearance_(appearance) {}
 
 std::string WritingModes::timedHeader(const char* prefix) const {
     return std::string(prefix) + HeaderStamp(k_.s.clock.now()) + "秒    by：Kalamo";
@@ -96,7 +96,7 @@ void WritingModes::BeginWriting(std::optional<std::string> editorText) {
         editor.setText(*editorText);
         editor.setSelectionStart(editorText->size());
     }
-    if (k_.pictureBackgroundOn) k_.s.later.applyEditorBackground();
+    if (k_.pictureBackgroundOn) appearance_.ApplyEditorBackground();
     editor.focus();
 }
 
@@ -150,7 +150,7 @@ void WritingModes::StartDiary() {
         "您已经进入了专属的写日记模式，在写日记模式中，您拥有以下功能：\r\n"
         "①靓丽的背景颜色（不能更换）\r\n②标题提示等各个地方优化\r\n"
         "③关闭可能会打扰到你的小提示和推荐");
-    if (k_.pictureBackgroundOn) k_.s.later.applyEditorBackground();
+    if (k_.pictureBackgroundOn) appearance_.ApplyEditorBackground();
 }
 
 void WritingModes::StartSchedule() {
@@ -213,13 +213,13 @@ void WritingModes::EndDiaryLook(bool applyAndSave) {
     ui.setEnabled(kTopImageList, true);
     const int background = settings.readSettingInt("文本设置", "背景颜色");
     ui.setPickerColour(kColourPicker, static_cast<Colour>(background) & 0xFFFFFFu);
-    k_.s.later.applyBackgroundColour();
+    appearance_.ApplyBackgroundColour();
     ui.setTimerPeriod(kTipsTimer, kTipsPeriod);
     settings.writeSetting("日记", "最后一次日记", DayStamp(k_.s.clock.now()));
     const Colour text = settings.readSetting("文本设置", "文本颜色") == "白色" ? kWhite : kBlack;
     k_.s.editor.setTextColour(text);
     ui.setTextColour(kTitleLabel, text);
-    if (applyAndSave) k_.s.later.applyAndSaveSettings();
+    if (applyAndSave) panel_.ApplyAndSaveSettings();
 }
 
 void WritingModes::ShowWritingMenu() {

@@ -3,7 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "app/kalamo.h"
+#include "core/appearance.h"
+#include "core/kalamo.h"
+#include "core/settings_panel.h"
 
 namespace kalamo {
 
@@ -13,7 +15,7 @@ class DocumentSaver;
 // that show the writing state together, so no control can disagree with `k.writing.on`.
 class WritingModes {
   public:
-    explicit WritingModes(Kalamo& k);
+    WritingModes(Kalamo& k, SettingsPanel& panel, Appearance& appearance);
     WritingModes(const WritingModes&) = delete;
     WritingModes& operator=(const WritingModes&) = delete;
 
@@ -48,6 +50,8 @@ class WritingModes {
     void refuseWhileWriting();
 
     Kalamo& k_;
+    SettingsPanel& panel_;
+    Appearance& appearance_;
     DocumentSaver* saver_ = nullptr;
     bool diaryLook_ = false;
 };

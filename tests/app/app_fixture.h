@@ -1,19 +1,21 @@
 #pragma once
 
-#include "app/default_later_parts.h"
 #include "app/kalamo_app.h"
+#include "appearance/appearance_stand_in.h"
+#include "appearance/first_run_wizard_stand_in.h"
 #include "cipher/text_cipher.h"
 #include "support/test_kalamo.h"
 
 namespace kalamo::test {
 
-// The whole logic of a run, wired to the fake window; the window-level stand-ins of
-// later features run behind the recording ones.
+// The whole logic of a run, wired to the fake window; the program's own parts run behind
+// the recording ones.
 struct AppFixture : TestKalamo {
     AppFixture() {
         ui.setEventSink(&app.router);
-        stand_ins.attachWindow(&app.window);
-        later.delegate = &stand_ins;
+        parts.wizardDelegate = &wizard;
+        parts.appearanceDelegate = &appearance;
+        parts.panelDelegate = &app.settingsPanel;
     }
 
     // A folder that has run before: the wizard is done and the program is installed here.
@@ -31,8 +33,9 @@ struct AppFixture : TestKalamo {
     }
     void start() { app.onCreated(); }
 
-    KalamoApp app{k};
-    DefaultLaterParts stand_ins{k};
+    FirstRunWizardStandIn wizard{k};
+    AppearanceStandIn appearance{k};
+    KalamoApp app{k, {&parts, &parts, &parts, &parts, &parts, &parts, &parts}};
 };
 
 }  // namespace kalamo::test

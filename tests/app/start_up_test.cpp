@@ -21,7 +21,7 @@ bool ReadOnlyOnDisk(const std::string& path) {
 TEST(StartUp, FreshFolderRunsTheWizardAndStoresThePanelDefaults) {
     AppFixture t;
     t.start();
-    EXPECT_TRUE(t.later.called("runFirstRunWizard"));
+    EXPECT_TRUE(t.parts.called("runFirstRunWizard"));
     EXPECT_EQ(t.ini("文本设置", "first"), "真");
     EXPECT_EQ(t.machine.texts["dizhi"], t.paths.run);
     EXPECT_TRUE(t.ui.messages().empty()) << "points 0 and no mirror: nothing to ask";
@@ -53,7 +53,7 @@ TEST(StartUp, SecondStartAsksNothingAndKeepsTheStoredSize) {
     t.settings.writeSetting("软件设置", "高度", "600.5");
     t.settings.writeSetting("软件设置", "宽度", "abc");
     t.start();
-    EXPECT_FALSE(t.later.called("runFirstRunWizard"));
+    EXPECT_FALSE(t.parts.called("runFirstRunWizard"));
     EXPECT_EQ(t.ui.windowSize(kMainWindow), (Size{400, 600}));
     EXPECT_EQ(t.ini("软件设置", "宽度"), "400");
 }
@@ -65,7 +65,7 @@ TEST(StartUp, MovedInstallationRunsTheWizardAgain) {
     t.installed();
     t.machine.texts["dizhi"] = old.path();
     t.start();
-    EXPECT_TRUE(t.later.called("runFirstRunWizard"));
+    EXPECT_TRUE(t.parts.called("runFirstRunWizard"));
     EXPECT_EQ(t.machine.texts["dizhi"], t.paths.run);
 }
 
@@ -102,7 +102,7 @@ TEST(StartUp, PointsMirrorQuestion) {
             EXPECT_TRUE(t.ui.window(kMainWindow).closed);
             EXPECT_TRUE(ReadOnlyOnDisk(t.settings.runIniPath())) << "shut-down ran";
             EXPECT_TRUE(t.ui.hotkeyKeys().empty()) << "no later step ran";
-            EXPECT_FALSE(t.later.called("applyAndSaveSettings"));
+            EXPECT_FALSE(t.parts.called("applyAndSaveSettings"));
         }
     }
 }
@@ -167,7 +167,7 @@ TEST(StartUp, OptionsAreLoadedByTheirOwnRules) {
     EXPECT_TRUE(t.ui.isChecked("积分系统"));
     EXPECT_FALSE(t.ui.isChecked("自动保存"));
     EXPECT_FALSE(t.ui.isChecked("是否检查更新"));
-    EXPECT_FALSE(t.later.called("checkForUpdate"));
+    EXPECT_FALSE(t.parts.called("checkForUpdate"));
     EXPECT_TRUE(t.ui.isChecked("透明化选择"));
     EXPECT_EQ(t.ui.windowOpacity(kMainWindow), 220);
     EXPECT_TRUE(t.ui.isMenuChecked("开始/字数统计"));

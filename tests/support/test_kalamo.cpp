@@ -39,29 +39,42 @@ std::uint32_t MemoryMachineStore::readNumber(const std::string& n) const {
     return it == numbers.end() ? 0 : it->second;
 }
 
-bool RecordingLaterParts::runFirstRunWizard() {
+bool RecordingParts::Run() {
     calls.push_back("runFirstRunWizard");
-    if (wizardCompletes && delegate) return delegate->runFirstRunWizard();
+    if (wizardCompletes && wizardDelegate) return wizardDelegate->Run();
     return wizardCompletes;
 }
 
-bool RecordingLaterParts::askDocumentPassword() {
+void RecordingParts::ApplyBackgroundColour() {
+    calls.push_back("applyBackgroundColour");
+    if (appearanceDelegate) appearanceDelegate->ApplyBackgroundColour();
+}
+
+void RecordingParts::SetWindowAlpha(int alpha) {
+    calls.push_back("setWindowAlpha " + std::to_string(alpha));
+    if (appearanceDelegate) appearanceDelegate->SetWindowAlpha(alpha);
+}
+
+void RecordingParts::ApplyAndSaveSettings() {
+    calls.push_back("applyAndSaveSettings");
+    if (panelDelegate) panelDelegate->ApplyAndSaveSettings();
+}
+
+bool RecordingParts::askPassword() {
     calls.push_back("askDocumentPassword");
     if (passwordGiven && kalamo) kalamo->writing.documentPassword = passwordToSet;
     return passwordGiven;
 }
 
 // A visible stand-in for the document cipher: reversible and never the identity.
-std::string RecordingLaterParts::encipherDocument(const std::string& text,
-                                                  const std::string& password) {
+std::string RecordingParts::encipher(const std::string& text, const std::string& password) {
     calls.push_back("encipherDocument");
     std::string out = text;
     for (char& c : out) c = static_cast<char>(c ^ 0x5A);
     return "[" + password + "]" + out;
 }
 
-std::string RecordingLaterParts::decipherDocument(const std::string& bytes,
-                                                  const std::string& password) {
+std::string RecordingParts::decipher(const std::string& bytes, const std::string& password) {
     calls.push_back("decipherDocument");
     std::string prefix = "[" + password + "]";
     if (bytes.rfind(prefix, 0) != 0) return "garbled";
@@ -70,7 +83,7 @@ std::string RecordingLaterParts::decipherDocument(const std::string& bytes,
     return out;
 }
 
-bool RecordingLaterParts::called(const std::string& name) const {
+bool RecordingParts::called(const std::string& name) const {
     for (const auto& c : calls)
         if (c == name) return true;
     return false;
@@ -80,7 +93,7 @@ TestKalamo::TestKalamo() {
     paths.run = dir.path();
     paths.work = dir.path();
     paths.exe = dir.file("kalamo");
-    later.kalamo = &k;
+    parts.kalamo = &k;
     ui.setEventSink(nullptr);
 }
 

@@ -5,9 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "app/kalamo.h"
-#include "app/later_parts.h"
-#include "app/settings_store.h"
+#include "core/appearance.h"
+#include "core/document_cipher.h"
+#include "core/first_run_wizard.h"
+#include "core/kalamo.h"
+#include "core/settings_panel.h"
+#include "core/settings_store.h"
+#include "core/statistics_window.h"
+#include "core/task_board.h"
+#include "core/update_check.h"
 #include "platform/linux/linux_file_system.h"
 #include "support/fake_ui.h"
 
@@ -55,8 +61,14 @@ class MemoryMachineStore : public MachineStore {
     void writeNumber(const std::string& n, std::uint32_t v) override { numbers[n] = v; }
 };
 
-// Records every call; answers from its fields.
-class RecordingLaterParts : public LaterParts {
+// The parts other subsystems ask for, recording every call and answering from its fields.
+class RecordingParts : public FirstRunWizard,
+                       public Appearance,
+                       public SettingsPanel,
+                       public DocumentCipher,
+                       public StatisticsWindow,
+                       public TaskBoard,
+                       public UpdateCheck {
   public:
     std::vector<std::string> calls;
     bool wizardCompletes = true;
@@ -64,30 +76,24 @@ class RecordingLaterParts : public LaterParts {
     std::string passwordToSet;
     Kalamo* kalamo = nullptr;  // for the password window, which sets DocumentPassword
 
-    // When set, the window-level stand-ins run too (after the call is recorded).
-    LaterParts* delegate = nullptr;
+    // When set, the program's own parts run too (after the call is recorded).
+    FirstRunWizard* wizardDelegate = nullptr;
+    Appearance* appearanceDelegate = nullptr;
+    SettingsPanel* panelDelegate = nullptr;
 
-    void openStatisticsWindow() override { calls.push_back("openStatisticsWindow"); }
-    bool runFirstRunWizard() override;
-    void applyAndSaveSettings() override {
-        calls.push_back("applyAndSaveSettings");
-        if (delegate) delegate->applyAndSaveSettings();
-    }
-    void applyBackgroundColour() override {
-        calls.push_back("applyBackgroundColour");
-        if (delegate) delegate->applyBackgroundColour();
-    }
-    void setWindowAlpha(int alpha) override {
-        calls.push_back("setWindowAlpha " + std::to_string(alpha));
-        if (delegate) delegate->setWindowAlpha(alpha);
-    }
-    void checkForUpdate() override { calls.push_back("checkForUpdate"); }
-    void loadBackgroundPicture() override { calls.push_back("loadBackgroundPicture"); }
-    void applyEditorBackground() override { calls.push_back("applyEditorBackground"); }
-    bool askDocumentPassword() override;
-    std::string encipherDocument(const std::string& text, const std::string& password) override;
-    std::string decipherDocument(const std::string& bytes, const std::string& password) override;
-    void runLaterCommand(const std::string& row) override { calls.push_back("later " + row); }
+    bool Run() override;
+    void ApplyBackgroundColour() override;
+    void SetWindowAlpha(int alpha) override;
+    void LoadBackgroundPicture() override { calls.push_back("loadBackgroundPicture"); }
+    void ApplyEditorBackground() override { calls.push_back("applyEditorBackground"); }
+    void ApplyAndSaveSettings() override;
+    bool askPassword() override;
+    std::string encipher(const std::string& text, const std::string& password) override;
+    std::string decipher(const std::string& bytes, const std::string& password) override;
+    void open() override { calls.push_back("openStatisticsWindow"); }
+    void refresh() override { calls.push_back("refresh"); }
+    void CheckForUpdate() override { calls.push_back("checkForUpdate"); }
+
     bool called(const std::string& name) const;
 };
 
@@ -98,13 +104,13 @@ struct TestKalamo {
     TempDir dir;
     FakePaths paths;
     MemoryMachineStore machine;
-    SettingsStore settings{paths, machine};
     LinuxFileSystem files;
+    SettingsStore settings{paths, machine, files};
     FakeClock clock;
     FakeUi ui;
     FakeEditor editor{ui};
-    RecordingLaterParts later;
-    Kalamo k{Services{ui, editor, settings, files, clock, paths, later}, {}};
+    RecordingParts parts;
+    Kalamo k{Services{ui, editor, settings, files, clock, paths}, {}};
 
     std::string ini(const std::string& section, const std::string& key) const {
         return settings.readSetting(section, key);

@@ -22,8 +22,8 @@ constexpr const char* kOverwriteQuestion =
 // One run with the saver wired to the writing modes; always-on-top is the user's option.
 struct Session {
     TestKalamo t;
-    WritingModes modes{t.k};
-    DocumentSaver saver{t.k, modes};
+    WritingModes modes{t.k, t.parts, t.parts};
+    DocumentSaver saver{t.k, modes, t.parts};
 
     Session() { t.ui.setChecked("总在最前选择", true); }
 
@@ -167,22 +167,22 @@ TEST(OpenedDocument, AnswersToTheOverwriteQuestion) {
 TEST_F(SaverTest, KmtInThePathSavesEnciphered) {
     std::filesystem::create_directory(t.dir.file("x.kmtx"));
     writeNew("稿", "秘密");
-    t.later.passwordToSet = "pw";
+    t.parts.passwordToSet = "pw";
     t.ui.chooseNextFile(t.dir.file("x.kmtx/a.txt"));
     EXPECT_TRUE(saver.StopAndSave());
-    EXPECT_TRUE(t.later.called("askDocumentPassword"));
-    EXPECT_EQ(file("x.kmtx/a.txt"), t.later.encipherDocument("稿\r\n秘密", "pw"));
+    EXPECT_TRUE(t.parts.called("askDocumentPassword"));
+    EXPECT_EQ(file("x.kmtx/a.txt"), t.parts.encipher("稿\r\n秘密", "pw"));
     expectEnded();
 }
 
 TEST_F(SaverTest, OpenedKmtIsOverwrittenUnderTheNewPassword) {
-    const std::string old = t.later.encipherDocument("稿", "old");
+    const std::string old = t.parts.encipher("稿", "old");
     const std::string path = openDocument("稿.kmt", old, "稿", "改");
     t.k.writing.documentPassword = "old";
-    t.later.passwordToSet = "new";
+    t.parts.passwordToSet = "new";
     t.ui.answerNext(MessageAnswer::Yes);
     EXPECT_TRUE(saver.StopAndSave());
-    EXPECT_EQ(*t.files.readAll(path), t.later.encipherDocument("稿改", "new"));
+    EXPECT_EQ(*t.files.readAll(path), t.parts.encipher("稿改", "new"));
     expectEnded();
 }
 
@@ -242,10 +242,10 @@ TEST(SaveFailure, IsReportedAndWritingStaysOn) {
 }
 
 TEST_F(SaverTest, FailedKmtSaveKeepsThePasswordOfTheFileOnDisk) {
-    const std::string path = openDocument("d.kmt", t.later.encipherDocument("文", "old"), "文", "");
+    const std::string path = openDocument("d.kmt", t.parts.encipher("文", "old"), "文", "");
     t.k.writing.documentPassword = "old";
     chmod(path.c_str(), 0444);
-    t.later.passwordToSet = "new";
+    t.parts.passwordToSet = "new";
     t.ui.answerNext(MessageAnswer::Yes);
     EXPECT_FALSE(saver.StopAndSave());
     EXPECT_EQ(t.k.writing.documentPassword, "old");
@@ -275,7 +275,7 @@ TEST(ExitSaveCheck, PromptsOnlyWhenTheTextDiffers) {
         SCOPED_TRACE(c.name);
         Session f;
         const std::string onDisk =
-            c.onDisk.empty() ? f.t.later.encipherDocument(c.loaded, c.password) : c.onDisk;
+            c.onDisk.empty() ? f.t.parts.encipher(c.loaded, c.password) : c.onDisk;
         f.openDocument(c.file, onDisk, c.loaded, c.typed);
         f.t.k.writing.documentPassword = c.password;
         if (c.prompts) f.t.ui.answerNext(MessageAnswer::Cancel);

@@ -28,7 +28,7 @@ void ExpectWritingControls(TestKalamo& t, bool on) {
 
 struct ModesTest : ::testing::Test {
     TestKalamo t;
-    WritingModes modes{t.k};
+    WritingModes modes{t.k, t.parts, t.parts};
 };
 
 TEST_F(ModesTest, StartButtonWithEmptyTitleStartsTemporaryText) {
@@ -52,7 +52,7 @@ TEST_F(ModesTest, StartButtonKeepsTypedTitleOrEditorText) {
     EXPECT_EQ(t.k.writing.mode, WritingMode::Article);
 
     TestKalamo opened;
-    WritingModes openedModes{opened.k};
+    WritingModes openedModes{opened.k, opened.parts, opened.parts};
     opened.ui.setText("章节名称", "a.txt");
     opened.editor.setText("已有的正文");
     openedModes.ToggleWriting(true);
@@ -87,7 +87,7 @@ TEST(WritingModeStarts, StampHeaderTailCaretLabelAndKeys) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TestKalamo t;
-        WritingModes modes{t.k};
+        WritingModes modes{t.k, t.parts, t.parts};
         t.clock.time = {2016, 3, 5, 8, 3, 9, 6};
         t.ui.setText("章节名称提示", "旧标签");
         t.ui.setText("章节名称", c.typedTitle);
@@ -126,7 +126,7 @@ TEST(WritingModeStarts, RefusalsChangeNothing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TestKalamo t;
-        WritingModes modes{t.k};
+        WritingModes modes{t.k, t.parts, t.parts};
         t.ui.setText("章节名称", c.typedTitle);
         if (c.writing) {
             modes.StartTemporaryText();
@@ -163,7 +163,7 @@ TEST(DiaryHeader, WeekdayOneIsSunday) {
     };
     for (const Case& c : cases) {
         TestKalamo t;
-        WritingModes modes{t.k};
+        WritingModes modes{t.k, t.parts, t.parts};
         t.clock.time = c.time;
         modes.StartDiary();
         EXPECT_EQ(GbkToUtf8(t.ui.text("章节名称")), GbkToUtf8(c.title));
@@ -203,7 +203,7 @@ TEST_F(ModesTest, DiaryLookIsUndoneWhenClearedAndDayIsStamped) {
     EXPECT_EQ(t.ini("日记", "最后一次日记"), "201621");
     EXPECT_EQ(t.editor.textColour(), Rgb(0, 0, 0));
     EXPECT_EQ(t.ui.textColourOf("章节名称提示"), Rgb(0, 0, 0));
-    EXPECT_EQ(t.later.calls,
+    EXPECT_EQ(t.parts.calls,
               (std::vector<std::string>{"applyBackgroundColour", "applyAndSaveSettings"}));
     EXPECT_TRUE(t.ui.isAlwaysOnTop(kMainWindow));
 }
@@ -212,7 +212,7 @@ TEST(DiaryEnd, TextColourFollowsTheSavedName) {
     for (const char* name : {"白色", "黑色", ""}) {
         SCOPED_TRACE(GbkToUtf8(name));
         TestKalamo t;
-        WritingModes modes{t.k};
+        WritingModes modes{t.k, t.parts, t.parts};
         t.settings.writeSetting("文本设置", "文本颜色", name);
         modes.StartDiary();
         t.ui.setTextColour("章节名称提示", 12345);
@@ -230,7 +230,7 @@ TEST_F(ModesTest, ShutDownEndsTheDiaryLookOnceWithoutApplyAndSave) {
     EXPECT_EQ(t.ini("日记", "最后一次日记"), "2016131");
     EXPECT_TRUE(t.k.writing.on);
     modes.EndWriting();  // the save at shut-down ends writing after it
-    EXPECT_EQ(t.later.calls, std::vector<std::string>{"applyBackgroundColour"});
+    EXPECT_EQ(t.parts.calls, std::vector<std::string>{"applyBackgroundColour"});
 }
 
 TEST(ClearEditing, AnswersDecideAndTheFileIsNeverTouched) {
@@ -249,7 +249,7 @@ TEST(ClearEditing, AnswersDecideAndTheFileIsNeverTouched) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TestKalamo t;
-        WritingModes modes{t.k};
+        WritingModes modes{t.k, t.parts, t.parts};
         t.ui.setChecked("总在最前选择", true);
         t.ui.setAlwaysOnTop(kMainWindow, false);
         const std::string path = t.dir.file("a.txt");
@@ -309,7 +309,7 @@ TEST_F(ModesTest, WritingMenuOnlyWhileOffAndPictureBackgroundFollowsStart) {
     modes.StartSchedule();
     modes.ShowWritingMenu();
     EXPECT_EQ(t.ui.popups(), std::vector<std::string>{"开始书写"});
-    EXPECT_TRUE(t.later.called("applyEditorBackground"));
+    EXPECT_TRUE(t.parts.called("applyEditorBackground"));
 }
 
 }  // namespace

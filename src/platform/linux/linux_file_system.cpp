@@ -2,52 +2,42 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+#include <filesystem>
 #include <random>
 
-#include "base/gbk.h"
+#include "base/path_text.h"
 
 namespace kalamo {
 namespace {
 
-// Literals here are GBK bytes; callers get UTF-8.
-std::string Reason(const char* gbk) {
-    return GbkToUtf8(gbk);
-}
-
-std::string ErrnoReason(int err) {
+FileError ErrorOf(int err) {
     switch (err) {
         case ENOSPC:
         case EDQUOT:
-            return Reason("磁盘空间不足");
+            return FileError::NoSpace;
         case EACCES:
         case EPERM:
-            return Reason("没有写入权限");
+            return FileError::NoPermission;
         case EROFS:
-            return Reason("磁盘是只读的");
+            return FileError::ReadOnlyDisk;
         case ENOENT:
-            return Reason("文件夹不存在");
+        case ENOTDIR:
+            return FileError::MissingFolder;
         case ENAMETOOLONG:
-            return Reason("路径太长");
+            return FileError::NameTooLong;
         default:
-            return std::strerror(err);
+            return FileError::Other;
     }
 }
 
-bool Fail(std::string* error, std::string reason) {
-    if (error) *error = std::move(reason);
+bool Fail(FileError* error, FileError reason) {
+    if (error) *error = reason;
     return false;
-}
-
-std::string ParentOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
 }
 
 // Writes to a symbolic link land in the file it names, so the link survives.
@@ -95,20 +85,20 @@ int CreateTempSibling(const std::string& target, std::string* tempPath) {
 }
 
 // Checks the target before anything is created. `existing` is set when a file is there.
-bool CheckTarget(const std::string& target, struct stat* st, bool* existing, std::string* error) {
+bool CheckTarget(const std::string& target, struct stat* st, bool* existing, FileError* error) {
     *existing = false;
     if (stat(target.c_str(), st) == 0) {
-        if (S_ISDIR(st->st_mode)) return Fail(error, Reason("目标是一个文件夹"));
-        if (!S_ISREG(st->st_mode)) return Fail(error, Reason("目标不是普通文件"));
-        if ((st->st_mode & 0222) == 0) return Fail(error, Reason("文件是只读的"));
-        if (access(target.c_str(), W_OK) != 0) return Fail(error, ErrnoReason(errno));
+        if (S_ISDIR(st->st_mode)) return Fail(error, FileError::IsFolder);
+        if (!S_ISREG(st->st_mode)) return Fail(error, FileError::NotRegularFile);
+        if ((st->st_mode & 0222) == 0) return Fail(error, FileError::ReadOnlyFile);
+        if (access(target.c_str(), W_OK) != 0) return Fail(error, ErrorOf(errno));
         *existing = true;
         return true;
     }
-    if (errno != ENOENT) return Fail(error, ErrnoReason(errno));
+    if (errno != ENOENT) return Fail(error, ErrorOf(errno));
     struct stat folder;
     if (stat(ParentOf(target).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
-        return Fail(error, Reason("文件夹不存在"));
+        return Fail(error, FileError::MissingFolder);
     return true;
 }
 
@@ -141,8 +131,9 @@ std::optional<std::string> LinuxFileSystem::readAll(const std::string& path) con
 }
 
 bool LinuxFileSystem::writeAtomic(const std::string& path, const std::string& bytes,
-                                  std::string* error) {
-    if (path.empty()) return Fail(error, Reason("路径为空"));
+                                  FileError* error) {
+    if (error) *error = FileError::None;
+    if (path.empty()) return Fail(error, FileError::EmptyPath);
     std::string target = ResolveLink(path);
     struct stat st;
     bool existing = false;
@@ -150,11 +141,11 @@ bool LinuxFileSystem::writeAtomic(const std::string& path, const std::string& by
 
     std::string temp;
     int fd = CreateTempSibling(target, &temp);
-    if (fd < 0) return Fail(error, ErrnoReason(errno));
+    if (fd < 0) return Fail(error, ErrorOf(errno));
     auto abandon = [&](int err) {
         close(fd);
         unlink(temp.c_str());
-        return Fail(error, ErrnoReason(err));
+        return Fail(error, ErrorOf(err));
     };
     if (existing) {
         if (fchmod(fd, st.st_mode & 07777) != 0) return abandon(errno);
@@ -166,12 +157,12 @@ bool LinuxFileSystem::writeAtomic(const std::string& path, const std::string& by
     if (close(fd) != 0) {
         int err = errno;
         unlink(temp.c_str());
-        return Fail(error, ErrnoReason(err));
+        return Fail(error, ErrorOf(err));
     }
     if (rename(temp.c_str(), target.c_str()) != 0) {
         int err = errno;
         unlink(temp.c_str());
-        return Fail(error, ErrnoReason(err));
+        return Fail(error, ErrorOf(err));
     }
     // The folder is not synced: after a crash the rename may be undone, which leaves the
     // old file whole; syncing it would double the cost of every settings write.
@@ -186,6 +177,42 @@ bool LinuxFileSystem::isFile(const std::string& path) const {
 bool LinuxFileSystem::isDirectory(const std::string& path) const {
     struct stat st;
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+}  // namespace kalamo
+
+namespace kalamo {
+
+bool LinuxFileSystem::exists(const std::string& path) const {
+    struct stat st;
+    return lstat(path.c_str(), &st) == 0;
+}
+
+bool LinuxFileSystem::makeDirectories(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    return isDirectory(path);
+}
+
+void LinuxFileSystem::setReadOnly(const std::string& path, bool readOnly) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
+    mode_t mode = st.st_mode & 07777;
+    chmod(path.c_str(), readOnly ? mode & ~mode_t{0222} : mode | S_IWUSR);
+}
+
+// An exclusive flock on the folder. The folder, unlike a file in it, is not replaced by an
+// atomic rename, so every writer locks the same object; the lock goes with the process,
+// so a crash leaves nothing stale behind.
+bool LinuxFileSystem::withFolderLock(const std::string& folder, const std::function<void()>& body) {
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    // Where the file system offers no flock the write still replaces atomically.
+    while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+    }
+    body();
+    close(fd);
+    return true;
 }
 
 }  // namespace kalamo

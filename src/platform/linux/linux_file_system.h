@@ -13,12 +13,15 @@ class LinuxFileSystem : public FileSystem {
   public:
     std::optional<std::string> readAll(const std::string& path) const override;
     // Refuses folders, missing folders and files whose write bits are all cleared; the
-    // mode bits are checked directly because root would otherwise write anyway. The
-    // error text is a short UTF-8 reason.
+    // mode bits are checked directly because root would otherwise write anyway.
     bool writeAtomic(const std::string& path, const std::string& bytes,
-                     std::string* error = nullptr) override;
+                     FileError* error = nullptr) override;
+    bool exists(const std::string& path) const override;
     bool isFile(const std::string& path) const override;
     bool isDirectory(const std::string& path) const override;
+    bool makeDirectories(const std::string& path) override;
+    void setReadOnly(const std::string& path, bool readOnly) override;
+    bool withFolderLock(const std::string& folder, const std::function<void()>& body) override;
 };
 
 }  // namespace kalamo

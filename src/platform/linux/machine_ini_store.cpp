@@ -5,9 +5,10 @@
 #include <unistd.h>
 
 #include <charconv>
-#include <filesystem>
 
-#include "app/ini_file.h"
+#include "base/ini_text.h"
+#include "base/path_text.h"
+#include "platform/ini_file.h"
 
 namespace kalamo {
 namespace {
@@ -40,15 +41,15 @@ std::string MachineIniStore::DefaultPath() {
 }
 
 std::string MachineIniStore::readText(const std::string& name) const {
-    return IniFile::UnescapeValue(IniFile(path_).read(kSection, name));
+    return IniText::UnescapeValue(IniFile(files_, path_).read(kSection, name));
 }
 
 void MachineIniStore::writeText(const std::string& name, const std::string& value) {
-    write(name, IniFile::EscapeValue(value));
+    write(name, IniText::EscapeValue(value));
 }
 
 std::uint32_t MachineIniStore::readNumber(const std::string& name) const {
-    std::string text = IniFile(path_).read(kSection, name);
+    std::string text = IniFile(files_, path_).read(kSection, name);
     std::uint32_t value = 0;
     const char* end = text.data() + text.size();
     auto [stop, error] = std::from_chars(text.data(), end, value);
@@ -60,10 +61,8 @@ void MachineIniStore::writeNumber(const std::string& name, std::uint32_t value) 
 }
 
 void MachineIniStore::write(const std::string& name, const std::string& stored) {
-    std::filesystem::path folder = std::filesystem::path(path_).parent_path();
-    std::error_code ec;
-    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-    IniFile(path_).write(kSection, name, stored);
+    files_.makeDirectories(ParentOf(path_));
+    IniFile(files_, path_).write(kSection, name, stored);
 }
 
 }  // namespace kalamo

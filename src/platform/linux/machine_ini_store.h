@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/linux/linux_file_system.h"
 #include "platform/machine_store.h"
 
 namespace kalamo {
@@ -29,6 +30,7 @@ class MachineIniStore : public MachineStore {
     void write(const std::string& name, const std::string& stored);
 
     std::string path_;
+    mutable LinuxFileSystem files_;
 };
 
 }  // namespace kalamo
