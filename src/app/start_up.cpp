@@ -99,7 +99,7 @@ bool StartUp::runWizard() {
     }
     ui.centreWindow(kMainWindow);
     ui.setPickerColour("颜色",
-                       static_cast<Colour>(k_.s.settings.readSettingInt("文本设置", "背景颜色")));
+                       k_.s.settings.readSettingColour("文本设置", "背景颜色"));
     ui.setListIndex("文本颜色", k_.s.settings.readSettingInt("文本设置", "文本颜色"));
     p_.panel.ApplyAndSaveSettings();
     ui.showWindow(kMainWindow);
@@ -123,7 +123,7 @@ void StartUp::restoreSize() {
 void StartUp::loadOptions() {
     UiFacade& ui = k_.s.ui;
     SettingsStore& s = k_.s.settings;
-    ui.setPickerColour("颜色", static_cast<Colour>(s.readSettingInt("文本设置", "背景颜色")));
+    ui.setPickerColour("颜色", s.readSettingColour("文本设置", "背景颜色"));
     bool barHidden = s.readSetting("软件设置", "状态栏") == "隐藏";
     ui.setVisible("状态条1", !barHidden);
     ui.setChecked("状态栏选择", barHidden);

@@ -38,6 +38,10 @@ int SettingsStore::readSettingInt(const std::string& section, const std::string&
     return ReadInteger(readSetting(section, key));
 }
 
+Colour SettingsStore::readSettingColour(const std::string& section, const std::string& key) const {
+    return static_cast<Colour>(readSettingInt(section, key)) & 0xFFFFFFu;
+}
+
 // The enciphered points may hold any byte; the escape keeps them whole on one line.
 std::string SettingsStore::readPointsText() const {
     return IniText::UnescapeValue(

@@ -6,6 +6,7 @@
 #include "platform/file_system.h"
 #include "platform/machine_store.h"
 #include "platform/process_paths.h"
+#include "ui/ui_types.h"
 
 namespace kalamo {
 
@@ -20,6 +21,8 @@ class SettingsStore {
     std::string readSetting(const std::string& section, const std::string& key) const;
     void writeSetting(const std::string& section, const std::string& key, const std::string& value);
     int readSettingInt(const std::string& section, const std::string& key) const;
+    // An integer R + 256 G + 65536 B; bits above the 24 colour bits are dropped.
+    Colour readSettingColour(const std::string& section, const std::string& key) const;
 
     // 运行情况 / 运行 in WorkingDirectory's setting.ini; any bytes come back whole.
     std::string readPointsText() const;

@@ -211,8 +211,7 @@ void WritingModes::EndDiaryLook(bool applyAndSave) {
     SettingsStore& settings = k_.s.settings;
     ui.setEnabled(kColourPicker, true);
     ui.setEnabled(kTopImageList, true);
-    const int background = settings.readSettingInt("文本设置", "背景颜色");
-    ui.setPickerColour(kColourPicker, static_cast<Colour>(background) & 0xFFFFFFu);
+    ui.setPickerColour(kColourPicker, settings.readSettingColour("文本设置", "背景颜色"));
     appearance_.ApplyBackgroundColour();
     ui.setTimerPeriod(kTipsTimer, kTipsPeriod);
     settings.writeSetting("日记", "最后一次日记", DayStamp(k_.s.clock.now()));

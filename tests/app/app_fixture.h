@@ -24,7 +24,6 @@ struct AppFixture : TestKalamo {
         machine.texts["dizhi"] = paths.run;
     }
     void storePoints(int points, std::string folder = {}) {
-        std::string file = (folder.empty() ? paths.work : folder) + "/setting.ini";
         std::string stored = TextCipher::encipher(std::to_string(points), FixedPassPhrase);
         std::string saved = paths.work;
         paths.work = folder.empty() ? paths.work : folder;

@@ -14,12 +14,14 @@
 #include "base/ini_text.h"
 #include "platform/ini_file.h"
 #include "platform/linux/linux_file_system.h"
+#include "support/memory_file_system.h"
 #include "support/test_kalamo.h"
 
 namespace kalamo {
 namespace {
 
 using test::FakePaths;
+using test::MemoryFileSystem;
 using test::MemoryMachineStore;
 using test::Slurp;
 using test::Spit;
@@ -158,6 +160,39 @@ TEST_F(SettingsStoreTest, PointsComeBackWholeWhateverTheirBytes) {
     }
     EXPECT_EQ(IniFile(files, work.file("setting.ini")).read("运行情况", "其他"), "");
     EXPECT_EQ(store.readSetting("运行情况", "其他"), "kept");
+}
+
+// The store's file rules on a file system in memory: every write is a locked
+// read-modify-write, a read-only or unreadable file is never replaced.
+TEST(SettingsStoreFiles, WritesAreLockedAndRefuseWhatTheyMustKeep) {
+    FakePaths paths;
+    paths.run = paths.work = "/k";
+    paths.exe = "/k/kalamo";
+    MemoryMachineStore machine;
+    MemoryFileSystem files;
+    files.makeDirectories("/k");
+    SettingsStore store{paths, machine, files};
+
+    store.writeSetting("软件设置", "高度", "600");
+    store.writePointsText("12");
+    EXPECT_EQ(files.files["/k/setting.ini"].bytes, "[软件设置]\n高度=600\n[运行情况]\n运行=12\n");
+    EXPECT_TRUE(files.writesOutsideLock.empty());
+
+    store.setIniAttributes(true);
+    store.writeSetting("软件设置", "高度", "700");
+    EXPECT_EQ(store.readSetting("软件设置", "高度"), "600");
+    store.setIniAttributes(false);
+    store.writeSetting("软件设置", "高度", "700");
+    EXPECT_EQ(store.readSetting("软件设置", "高度"), "700");
+
+    files.files["/k/setting.ini"].unreadable = true;
+    const int before = files.writes;
+    store.writeSetting("软件设置", "宽度", "1");
+    EXPECT_EQ(files.writes, before) << "an unreadable file is kept, not started afresh";
+
+    paths.run = "/gone";
+    store.writeSetting("软件设置", "宽度", "1");
+    EXPECT_EQ(files.writes, before) << "no folder, nothing to lock, nothing written";
 }
 
 }  // namespace
