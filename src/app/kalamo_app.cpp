@@ -21,7 +21,17 @@ void KalamoApp::onCreated() {
 void KalamoApp::onWillBeDestroyed() {
     if (k.endWithoutShutDown) return;
     k.ending = true;
-    startUp.RunShutDown();
+    if (startUp.RunShutDown()) return;
+    k.ending = false;
+    k.s.ui.cancelClose(kMainWindow);
+}
+
+void KalamoApp::onTerminateRequested() {
+    if (k.ending) return;
+    startUp.RunQuietShutDown();
+    k.ending = true;
+    k.endWithoutShutDown = true;
+    k.s.ui.closeWindow(kMainWindow);
 }
 
 void KalamoApp::routeMenus() {
@@ -75,6 +85,7 @@ void KalamoApp::routeControls() {
                     [action = std::move(action)](const UiEvent&) { action(); }});
     };
     on({}, EventKind::WillBeDestroyed, [this] { onWillBeDestroyed(); });
+    on({}, EventKind::TerminateRequested, [this] { onTerminateRequested(); });
     on({}, EventKind::SizeChanged, [this] { window.onSizeChanged(); });
     on({}, EventKind::Moved, [this] { window.onMoved(); });
     on({}, EventKind::TrayLeftClick, [this] { window.onTrayLeftClick(); });

@@ -40,6 +40,8 @@ class KalamoApp {
     // The main window's created and will-be-destroyed events.
     void onCreated();
     void onWillBeDestroyed();
+    // A signal or the session's end: no question can be asked.
+    void onTerminateRequested();
 
     Kalamo& k;
 

@@ -198,9 +198,17 @@ void StartUp::registerHotkeys() {
     k_.hotkeys.f4 = ui.registerHotkey(kVkF4);
 }
 
-void StartUp::RunShutDown() {
+bool StartUp::RunShutDown() {
     p_.modes.EndDiaryLook(false);  // acts only while a diary is being written
-    if (k_.writing.on) p_.saver.ExitSaveCheck();
+    if (k_.writing.on && !p_.saver.ExitSaveCheck()) return false;
+    k_.s.settings.setIniAttributes(true);
+    k_.s.ui.removeTrayIcon();
+    return true;
+}
+
+void StartUp::RunQuietShutDown() {
+    p_.modes.EndDiaryLook(false);
+    p_.saver.RescueUnsavedText();
     k_.s.settings.setIniAttributes(true);
     k_.s.ui.removeTrayIcon();
 }

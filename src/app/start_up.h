@@ -33,7 +33,10 @@ class StartUp {
     StartUp(Kalamo& k, StartUpParts parts) : k_(k), p_(parts) {}
 
     void RunStartUp();
-    void RunShutDown();
+    // False when the close must stop: a save failed and the text lives only in the editor.
+    bool RunShutDown();
+    // The end the system asks for: nothing is asked, unsaved text goes to the backup folder.
+    void RunQuietShutDown();
 
     static std::string TitleFromPath(const std::string& path);
 

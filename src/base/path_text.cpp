@@ -13,4 +13,17 @@ std::string_view FileNameOf(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+std::string SafeFileName(std::string_view utf8, std::size_t maxBytes) {
+    std::string name(utf8);
+    for (char& c : name)
+        if (c == '/' || c == '\0') c = '_';
+    if (name.size() > maxBytes) {
+        std::size_t end = maxBytes;
+        while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+        name.resize(end);
+    }
+    if (name.empty() || name == "." || name == "..") return std::string(1, '_');
+    return name;
+}
+
 }  // namespace kalamo

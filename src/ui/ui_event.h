@@ -28,6 +28,8 @@ enum class EventKind {
     Hotkey,
     FilesDropped,
     TextDropped,
+    // The system asks the program to end without a question: a signal or the session.
+    TerminateRequested,
 };
 
 // Modifier sum of a key press.

@@ -63,7 +63,10 @@ class UiFacade {
     virtual void showWindow(const std::string& window) = 0;
     virtual void hideWindow(const std::string& window) = 0;
     virtual bool isWindowVisible(const std::string& window) const = 0;
+    // Closing a window raises its will-be-destroyed event first; a handler of that event
+    // may call cancelClose, and the window then stays open as it was.
     virtual void closeWindow(const std::string& window) = 0;
+    virtual void cancelClose(const std::string& window) = 0;
     virtual std::string windowCaption(const std::string& window) const = 0;
     virtual void setWindowCaption(const std::string& window, const std::string& caption) = 0;
     virtual Size windowSize(const std::string& window) const = 0;

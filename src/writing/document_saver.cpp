@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "base/gbk.h"
+#include "base/path_text.h"
 #include "core/messages.h"
 #include "ui/layouts/window_layout.h"
 
@@ -27,16 +28,7 @@ std::string UpToZero(const std::string& bytes) {
 
 // The title as a name the save dialog can offer: UTF-8, no separator, short enough.
 std::string OfferedFileName(const std::string& gbkTitle) {
-    std::string name = GbkToUtf8(gbkTitle);
-    for (char& c : name)
-        if (c == '/' || c == '\0') c = '_';
-    if (name.size() > kMaxOfferedName) {
-        std::size_t end = kMaxOfferedName;
-        while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
-        name.resize(end);
-    }
-    if (name == "." || name == "..") name = "_";
-    return name;
+    return SafeFileName(GbkToUtf8(gbkTitle), kMaxOfferedName);
 }
 
 }  // namespace
@@ -51,6 +43,7 @@ DocumentSaver::~DocumentSaver() {
 }
 
 bool DocumentSaver::StopAndSave() {
+    writeFailed_ = false;
     if (!k_.writing.on) return false;
     k_.s.ui.setAlwaysOnTop(kMainWindow, false);
     if (k_.writing.currentDocumentPath.empty()) return saveNewText();
@@ -133,14 +126,28 @@ bool DocumentSaver::writePlain(const std::string& path) {
 bool DocumentSaver::writeBytes(const std::string& path, const std::string& bytes) {
     FileError error = FileError::None;
     if (k_.s.files.writeAtomic(path, bytes, &error)) return true;
+    writeFailed_ = true;
     Say(k_.s.ui, "保存失败：" + Utf8ToGbk(path) + "\r\n" + FileErrorText(error) +
                      "\r\n文本仍保留在编辑框中。");
     return false;
 }
 
-void DocumentSaver::ExitSaveCheck() {
-    if (!k_.writing.on) return;
-    if (k_.writing.currentDocumentPath.empty() || textDiffersFromFile()) StopAndSave();
+bool DocumentSaver::hasUnsavedText() const {
+    return k_.writing.on && (k_.writing.currentDocumentPath.empty() || textDiffersFromFile());
+}
+
+bool DocumentSaver::ExitSaveCheck() {
+    if (!hasUnsavedText()) return true;
+    StopAndSave();
+    return !writeFailed_;
+}
+
+bool DocumentSaver::RescueUnsavedText() {
+    if (!hasUnsavedText()) return true;
+    const std::string folder = k_.s.paths.runDirectory() + "/" + GbkToUtf8("备份");
+    const std::string path =
+        folder + "/" + SafeFileName(GbkToUtf8(k_.s.ui.text("章节名称")), kMaxOfferedName) + ".txt";
+    return k_.s.files.makeDirectories(folder) && k_.s.files.writeAtomic(path, k_.s.editor.text());
 }
 
 bool DocumentSaver::textDiffersFromFile() const {

@@ -22,7 +22,11 @@ class DocumentSaver {
     // True when the text was saved and writing ended; false when it stays on.
     bool StopAndSave();
     // At shut-down while writing is on: runs the save flow when the text differs from the file.
-    void ExitSaveCheck();
+    // False when a save was tried and failed: the text exists only in the editor.
+    bool ExitSaveCheck();
+    // When the program must end without asking: unsaved text goes to the backup folder
+    // beside the executable. False when there was something to keep and it was not kept.
+    bool RescueUnsavedText();
     // A path from the save dialog; false (after telling the user) when nothing was written.
     bool WriteChosenFile(const std::string& path);
 
@@ -36,10 +40,12 @@ class DocumentSaver {
     bool textDiffersFromFile() const;
     std::optional<std::string> chooseSavePath();
     bool cancelled();
+    bool hasUnsavedText() const;
 
     Kalamo& k_;
     WritingModes& modes_;
     DocumentCipher& cipher_;
+    bool writeFailed_ = false;
 };
 
 }  // namespace kalamo

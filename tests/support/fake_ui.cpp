@@ -122,6 +122,14 @@ void FakeUi::closeWindow(const std::string& w) {
     f.closed = true;
     f.visible = false;
     if (w == kMainWindow && sink_) sink_->handle({kMainWindow, {}, EventKind::WillBeDestroyed});
+    if (!cancelled_.erase(w)) return;
+    f.closed = false;
+    f.visible = true;
+}
+
+void FakeUi::cancelClose(const std::string& w) {
+    EXPECT_TRUE(window(w).closed) << "cancelClose outside a close of " << GbkToUtf8(w);
+    cancelled_.insert(w);
 }
 
 Size FakeUi::windowSize(const std::string& w) const {

@@ -3,6 +3,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,7 @@ class FakeUi : public UiFacade {
     void hideWindow(const std::string& w) override { win(w).visible = false; }
     bool isWindowVisible(const std::string& w) const override { return window(w).visible; }
     void closeWindow(const std::string& w) override;
+    void cancelClose(const std::string& w) override;
     std::string windowCaption(const std::string& w) const override { return window(w).caption; }
     void setWindowCaption(const std::string& w, const std::string& c) override {
         win(w).caption = c;
@@ -162,6 +164,7 @@ class FakeUi : public UiFacade {
     std::vector<FileDialogSpec> dialogs_;
     std::vector<std::string> urls_, processes_, popups_, systemCommands_;
     std::vector<int> hotkeyKeys_;
+    std::set<std::string> cancelled_;  // windows whose close a handler refused
     std::string trayTip_, clipboard_, focused_;
     bool tray_ = false, dropTarget_ = false;
     int sounds_ = 0;

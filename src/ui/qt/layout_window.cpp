@@ -303,11 +303,12 @@ void LayoutWindow::moveEvent(QMoveEvent* event) {
 }
 
 void LayoutWindow::closeEvent(QCloseEvent* event) {
-    if (!closing_) {
-        closing_ = true;
-        send(EventKind::WillBeDestroyed);
-        closing_ = false;
-    }
+    if (closing_) return event->accept();
+    closing_ = true;
+    closeCancelled_ = false;
+    send(EventKind::WillBeDestroyed);
+    closing_ = false;
+    if (closeCancelled_) return event->ignore();
     event->accept();
 }
 

@@ -59,6 +59,8 @@ class LayoutWindow : public QWidget {
     void acceptDrops(const std::string& target);
     // Reports a change of size or place that a hidden widget cannot report itself yet.
     void reportPlace();
+    // From a handler of the will-be-destroyed event: the window stays open.
+    void cancelClose() { closeCancelled_ = closing_; }
 
   protected:
     // Runs before the logic hears of a new size.
@@ -93,6 +95,7 @@ class LayoutWindow : public QWidget {
     QSize reportedSize_;
     QPoint reportedPos_;
     bool closing_ = false;
+    bool closeCancelled_ = false;
 };
 
 }  // namespace kalamo

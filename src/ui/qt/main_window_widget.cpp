@@ -110,7 +110,7 @@ void MainWindowWidget::dockStatusBar() {
 void MainWindowWidget::closeEvent(QCloseEvent* event) {
     LayoutWindow::closeEvent(event);
     // The tool windows would keep the program running; the main window's end is its end.
-    QCoreApplication::quit();
+    if (event->isAccepted()) QCoreApplication::quit();
 }
 
 }  // namespace kalamo

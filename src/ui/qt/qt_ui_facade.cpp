@@ -265,6 +265,10 @@ void QtUiFacade::closeWindow(const std::string& name) {
     if (LayoutWindow* w = window(name)) w->close();
 }
 
+void QtUiFacade::cancelClose(const std::string& name) {
+    if (LayoutWindow* w = window(name)) w->cancelClose();
+}
+
 std::string QtUiFacade::windowCaption(const std::string& name) const {
     LayoutWindow* w = window(name);
     return w ? GbkFromQString(w->windowTitle()) : std::string();

@@ -80,6 +80,7 @@ class QtUiFacade : public UiFacade {
     void hideWindow(const std::string& window) override;
     bool isWindowVisible(const std::string& window) const override;
     void closeWindow(const std::string& window) override;
+    void cancelClose(const std::string& window) override;
     std::string windowCaption(const std::string& window) const override;
     void setWindowCaption(const std::string& window, const std::string& caption) override;
     Size windowSize(const std::string& window) const override;
