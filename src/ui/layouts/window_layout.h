@@ -71,6 +71,13 @@ struct MenuItemSpec {
 
 extern const char* const kMainWindow;
 
+// The main window's home-made resize grips (GBK names) and where each one resizes from.
+struct ResizeGrip {
+    const char* control;
+    ResizeEdge edge;
+};
+extern const ResizeGrip kResizeGrips[8];
+
 const WindowSpec& MainWindowLayout();
 const std::vector<MenuItemSpec>& MainMenus();
 // The three top-level pop-up menus, defined with the ids of their items in main_menus.cpp.
