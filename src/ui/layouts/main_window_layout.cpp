@@ -6,6 +6,13 @@ namespace kalamo {
 
 const char* const kMainWindow = "MainWindow";
 
+const ResizeGrip kResizeGrips[8] = {
+    {"左上调节器", ResizeEdge::TopLeft},  {"上调节器", ResizeEdge::Top},
+    {"右上调节器", ResizeEdge::TopRight}, {"左侧调节器", ResizeEdge::Left},
+    {"右调节器", ResizeEdge::Right},      {"左下调节器", ResizeEdge::BottomLeft},
+    {"下调节器", ResizeEdge::Bottom},     {"右下调节器", ResizeEdge::BottomRight},
+};
+
 namespace {
 
 using K = ControlKind;
@@ -87,20 +94,26 @@ void AddTopLevel(std::vector<ControlSpec>& v) {
     v.push_back(editor);
     v.push_back(C("状态条1", K::StatusBar, {}, {8, 756, 1113, 24}));
     v.push_back(C("标签1", K::Label, {}, {1040, 112, 56, 32}, "快捷键"));
-    // The top grip lies at top 0 so that the top edge can be dragged.
-    v.push_back(C("左上调节器", K::TransparentLabel, {}, {0, 0, 8, 8}));
-    v.push_back(C("上调节器", K::TransparentLabel, {}, {8, 0, 1112, 5}));
-    v.push_back(C("右上调节器", K::TransparentLabel, {}, {1111, 0, 8, 8}));
-    v.push_back(C("左侧调节器", K::TransparentLabel, {}, {0, 24, 5, 816}));
-    v.push_back(C("右调节器", K::TransparentLabel, {}, {1112, 0, 8, 824}));
-    v.push_back(C("左下调节器", K::TransparentLabel, {}, {0, 829, 8, 8}));
-    v.push_back(C("下调节器", K::TransparentLabel, {}, {16, 832, 1104, 5}));
-    v.push_back(C("右下调节器", K::TransparentLabel, {}, {1110, 829, 8, 8}));
     v.push_back(Timer("时钟1", 7500));
     v.push_back(Timer("时钟2", 1000));
     for (const char* n : {"通用对话框1", "通用对话框2", "通用对话框3", "录音1", "拖放对象1",
                           "打印机1", "脚本组件1", "超级菜单1"})
         v.push_back(C(n, K::NonVisual, {}, {}));
+}
+
+// Later controls lie above earlier ones. The grips come last, so that nothing covers them
+// (not even the settings panel, wider than a narrow window), and the corners after the
+// edges, so that each corner grip owns its square where an edge grip overlaps it. The top
+// grip lies at top 0 so that the top edge can be dragged.
+void AddGrips(std::vector<ControlSpec>& v) {
+    v.push_back(C("上调节器", K::TransparentLabel, {}, {8, 0, 1112, 5}));
+    v.push_back(C("左侧调节器", K::TransparentLabel, {}, {0, 24, 5, 816}));
+    v.push_back(C("右调节器", K::TransparentLabel, {}, {1112, 0, 8, 824}));
+    v.push_back(C("下调节器", K::TransparentLabel, {}, {16, 832, 1104, 5}));
+    v.push_back(C("左上调节器", K::TransparentLabel, {}, {0, 0, 8, 8}));
+    v.push_back(C("右上调节器", K::TransparentLabel, {}, {1111, 0, 8, 8}));
+    v.push_back(C("左下调节器", K::TransparentLabel, {}, {0, 829, 8, 8}));
+    v.push_back(C("右下调节器", K::TransparentLabel, {}, {1110, 829, 8, 8}));
 }
 
 void AddPanelFrame(std::vector<ControlSpec>& v) {
@@ -216,6 +229,7 @@ WindowSpec BuildMainWindow() {
     AddAppCentrePage(w.controls);
     AddTaskPage(w.controls);
     AddSupportPage(w.controls);
+    AddGrips(w.controls);
     w.statusParts = {{140, "当前字数"},
                      {160, "你已经连续书写"},
                      {50, "Kalamo小提示，你的思路也许从这里开始"},

@@ -57,26 +57,33 @@ struct WindowSpec {
     std::vector<StatusPartSpec> statusParts;  // of the window's status bar, if any
 };
 
-// One item of a pop-up menu. `id` is the path of captions joined with "/";
-// `menu` is the id of the menu or submenu that holds it.
+// One item of a pop-up menu. `id` is the path of captions joined with "/" (the named ids
+// are in main_menus.h); `menu` is the id of the menu or submenu that holds it. Any item can
+// carry a check mark: the logic sets it.
 struct MenuItemSpec {
     std::string id;
     std::string menu;
     std::string caption;
     bool separator = false;
     bool submenu = false;
-    bool checkable = false;
     std::string shortcut;  // "F4", "Ctrl+L", empty for none
 };
 
 extern const char* const kMainWindow;
 
+// The main window's home-made resize grips (GBK names) and where each one resizes from.
+struct ResizeGrip {
+    const char* control;
+    ResizeEdge edge;
+};
+extern const ResizeGrip kResizeGrips[8];
+
 const WindowSpec& MainWindowLayout();
 const std::vector<MenuItemSpec>& MainMenus();
-// The three top-level pop-up menus.
-extern const char* const kMenuStart;    // "开始"
-extern const char* const kMenuVoice;    // "语音服务"
-extern const char* const kMenuWriting;  // "开始书写"
+// The three top-level pop-up menus, defined with the ids of their items in main_menus.cpp.
+extern const char kMenuStart[];    // "开始"
+extern const char kMenuVoice[];    // "语音服务"
+extern const char kMenuWriting[];  // "开始书写"
 
 const ControlSpec* FindControl(const WindowSpec& window, const std::string& name);
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QtGlobal>
 #include <algorithm>
 
 #include "ui/qt/qt_text.h"
@@ -63,23 +64,32 @@ QAction* MenuSet::action(const std::string& item) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+// A mistyped id would leave an item quietly dead: debug builds stop, others log it.
+bool MenuSet::known(bool found, const std::string& id) const {
+    if (found) return true;
+    qWarning("MenuSet: no menu item \"%s\"", qUtf8Printable(QStringFromGbk(id)));
+    Q_ASSERT_X(false, "MenuSet", "unknown menu item id");
+    return false;
+}
+
 bool MenuSet::isEnabled(const std::string& item) const {
     QAction* a = action(item);
-    return a && a->isEnabled();
+    return known(a != nullptr, item) && a->isEnabled();
 }
 
 void MenuSet::setEnabled(const std::string& item, bool enabled) {
-    if (QAction* a = action(item)) a->setEnabled(enabled);
+    QAction* a = action(item);
+    if (known(a != nullptr, item)) a->setEnabled(enabled);
 }
 
 bool MenuSet::isChecked(const std::string& item) const {
     auto it = checked_.find(item);
-    return it != checked_.end() && it->second;
+    return known(has(item), item) && it != checked_.end() && it->second;
 }
 
 void MenuSet::setChecked(const std::string& item, bool checked) {
     QAction* a = action(item);
-    if (!a || !checked_.count(item)) return;
+    if (!known(a != nullptr, item) || !checked_.count(item)) return;
     checked_[item] = checked;
     // An item shows a mark only while it has one, as the system's menus do.
     a->setCheckable(checked);
@@ -87,13 +97,14 @@ void MenuSet::setChecked(const std::string& item, bool checked) {
 }
 
 bool MenuSet::canChoose(const std::string& item) const {
+    if (!known(has(item), item)) return false;
     for (std::string id = item; !id.empty();) {
         if (!isEnabled(id)) return false;
         auto it = std::find_if(items_.begin(), items_.end(),
                                [&](const MenuItemSpec& m) { return m.id == id; });
         id = it == items_.end() || !has(it->menu) ? std::string() : it->menu;
     }
-    return has(item);
+    return true;
 }
 
 void MenuSet::choose(const std::string& item) {
@@ -101,7 +112,8 @@ void MenuSet::choose(const std::string& item) {
 }
 
 void MenuSet::popup(const std::string& id, const QPoint& at) {
-    if (QMenu* m = menu(id)) m->popup(at);
+    QMenu* m = menu(id);
+    if (known(m != nullptr, id)) m->popup(at);
 }
 
 void MenuSet::setColours(Colour back) {

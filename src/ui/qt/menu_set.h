@@ -19,7 +19,8 @@ namespace kalamo {
 
 // The pop-up menus of a window, built from its menu table. Items are known by their ids;
 // choosing one sends MenuChosen with the id. Check marks are the logic's to set: choosing a
-// checked item does not toggle it.
+// checked item does not toggle it. An unknown id is a fault of the caller: it asserts in
+// debug builds and is logged, then ignored.
 class MenuSet : public QObject {
     Q_OBJECT
   public:
@@ -46,6 +47,7 @@ class MenuSet : public QObject {
   private:
     QMenu* menuFor(const std::string& id);
     void addItem(const MenuItemSpec& item);
+    bool known(bool found, const std::string& id) const;
 
     std::string window_;
     const EventRelay& relay_;
