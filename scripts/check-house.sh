@@ -7,7 +7,7 @@ root=${1:-"$(dirname "$0")/../src"}
 max_lines=800
 
 # What each top folder may include besides itself; anything absent here may include nothing.
-subsystems="writing documents editor stats appearance lists tools settings"
+subsystems="window settings writing documents editor stats appearance lists tools"
 below_core="ui platform cipher base"
 declare -A may=([app]="$subsystems core $below_core" [core]="$below_core"
                 [ui]="base" [cipher]="base" [platform]="base" [base]="")

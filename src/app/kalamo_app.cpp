@@ -1,5 +1,6 @@
 #include "app/kalamo_app.h"
 
+#include "ui/layouts/main_menus.h"
 #include "ui/layouts/window_layout.h"
 
 namespace kalamo {
@@ -39,44 +40,45 @@ void KalamoApp::routeMenus() {
         router.add({kMainWindow, id, EventKind::MenuChosen,
                     [action = std::move(action)](const UiEvent&) { action(); }});
     };
-    menu("开始/打开新窗口", [this] { openNewWindow(); });
-    const std::pair<const char*, const char*> modeItems[] = {{"临时文本", "书写临时文件"},
-                                                             {"正式文本", "开始写文章"},
-                                                             {"日记", "开始写日记"},
-                                                             {"日程", "开始写日程"},
-                                                             {"购物清单", "列购物清单"}};
+    menu(kMenuNewWindow, [this] { openNewWindow(); });
+    const std::pair<const char*, const char*> modeItems[] = {
+        {kMenuNewTemporary, kMenuWriteTemporary},
+        {kMenuNewArticle, kMenuWriteArticle},
+        {kMenuNewDiary, kMenuWriteDiary},
+        {kMenuNewSchedule, kMenuWriteSchedule},
+        {kMenuNewShoppingList, kMenuWriteShoppingList}};
     const std::function<void()> starts[] = {
         [this] { modes.StartTemporaryText(); }, [this] { modes.StartArticle(); },
         [this] { modes.StartDiary(); }, [this] { modes.StartSchedule(); },
         [this] { modes.StartShoppingList(); }};
     for (int i = 0; i < 5; ++i) {
-        menu(std::string("开始/新建/") + modeItems[i].first, starts[i]);
-        menu(std::string("开始书写/") + modeItems[i].second, starts[i]);
+        menu(modeItems[i].first, starts[i]);
+        menu(modeItems[i].second, starts[i]);
     }
-    menu("开始/打开文件", [this] { documents_.OpenFileCommand(); });
-    menu("开始/编辑/插入/日程（F4）", [this] { lists_.OpenScheduleWindow(); });
-    menu("开始/编辑/插入/当前时间（F5）", [this] { editorCommands_.InsertCurrentTime(); });
-    menu("开始/编辑/插入/分割线（Ctrl+L）", [this] { editorCommands_.InsertDivider(); });
-    menu("开始/编辑/查找文本（Ctrl+F）", [this] { editorCommands_.OpenFindWindow(); });
-    menu("开始/编辑/替换文本（Ctrl+H）", [this] { editorCommands_.OpenReplaceWindow(); });
-    menu("开始/编辑/大字号模式（F2）", [this] { editorCommands_.ToggleLargeFont(); });
-    menu("开始/编辑/简体繁体转换", [this] { tools_.OpenConversionWindow(); });
-    menu("开始/编辑/常用语快捷键", [this] { editorCommands_.OpenPhraseWindow(); });
-    menu("开始/编辑/计算表达式（Ctrl+M)", [this] { editorCommands_.EvaluateExpression(); });
-    menu("开始/应用中心/随机取名", [this] { tools_.OpenNameWindow(); });
-    menu("开始/应用中心/丢稿找回", [this] { stats_.OpenBackupFolder(); });
-    menu("开始/应用中心/划词翻译", [this] { tools_.OpenTranslationWindow(); });
-    menu("开始/应用中心/个性背景", [this] { appearanceStandIn_.OpenBackgroundWindow(); });
-    menu("开始/应用中心/打印文本", [this] { stats_.PrintText(); });
-    menu("开始/K穿越", [this] { lists_.OpenTransferWindow(); });
-    menu("语音服务/开始录音", [this] { tools_.StartRecording(); });
-    menu("语音服务/打开录音文件", [this] { tools_.OpenRecording(); });
-    menu("开始书写/丢稿找回", [this] { stats_.OpenBackupFolder(); });
-    menu("开始/字数统计", [this] { settingsPanel.ToggleStatisticsOption(); });
-    menu("开始/应用中心/应用中心首页", [this] { settingsPanel.ShowAppCentre(); });
-    menu("开始/清空正在编辑（F9）", [this] { modes.ClearEditing(); });
-    menu("开始/设置（F8）", [this] { settingsPanel.ToggleSettingsPanel(); });
-    menu("开始/退出", [this] { k.s.ui.closeWindow(kMainWindow); });
+    menu(kMenuOpenFile, [this] { documents_.OpenFileCommand(); });
+    menu(kMenuInsertSchedule, [this] { lists_.OpenScheduleWindow(); });
+    menu(kMenuInsertTime, [this] { editorCommands_.InsertCurrentTime(); });
+    menu(kMenuInsertDivider, [this] { editorCommands_.InsertDivider(); });
+    menu(kMenuFind, [this] { editorCommands_.OpenFindWindow(); });
+    menu(kMenuReplace, [this] { editorCommands_.OpenReplaceWindow(); });
+    menu(kMenuLargeFont, [this] { editorCommands_.ToggleLargeFont(); });
+    menu(kMenuSimplifiedTraditional, [this] { tools_.OpenConversionWindow(); });
+    menu(kMenuPhraseKeys, [this] { editorCommands_.OpenPhraseWindow(); });
+    menu(kMenuCalculate, [this] { editorCommands_.EvaluateExpression(); });
+    menu(kMenuRandomName, [this] { tools_.OpenNameWindow(); });
+    menu(kMenuRecoverDrafts, [this] { stats_.OpenBackupFolder(); });
+    menu(kMenuTranslate, [this] { tools_.OpenTranslationWindow(); });
+    menu(kMenuBackground, [this] { appearanceStandIn_.OpenBackgroundWindow(); });
+    menu(kMenuPrint, [this] { stats_.PrintText(); });
+    menu(kMenuTransfer, [this] { lists_.OpenTransferWindow(); });
+    menu(kMenuStartRecording, [this] { tools_.StartRecording(); });
+    menu(kMenuOpenRecording, [this] { tools_.OpenRecording(); });
+    menu(kMenuWriteRecoverDrafts, [this] { stats_.OpenBackupFolder(); });
+    menu(kMenuStatistics, [this] { settingsPanel.ToggleStatisticsOption(); });
+    menu(kMenuAppCentreHome, [this] { settingsPanel.ShowAppCentre(); });
+    menu(kMenuClearEditing, [this] { modes.ClearEditing(); });
+    menu(kMenuSettings, [this] { settingsPanel.ToggleSettingsPanel(); });
+    menu(kMenuExit, [this] { k.s.ui.closeWindow(kMainWindow); });
 }
 
 void KalamoApp::routeControls() {
@@ -96,7 +98,7 @@ void KalamoApp::routeControls() {
     on("标题栏", EventKind::DoubleClick, [this] { window.onTitleDoubleClicked(); });
     on("最小化按钮1", EventKind::LeftPress, [this] { window.onMinimisePressed(); });
     on("关闭按钮", EventKind::LeftPress, [this] { window.onClosePressed(); });
-    for (const GripEdge& g : kGripEdges) {
+    for (const ResizeGrip& g : kResizeGrips) {
         ResizeEdge edge = g.edge;
         on(g.control, EventKind::LeftPress, [this, edge] { window.onGripPressed(edge); });
     }

@@ -3,6 +3,7 @@
 #include "base/gbk.h"
 #include "base/stamps.h"
 #include "core/messages.h"
+#include "ui/layouts/main_menus.h"
 #include "ui/layouts/window_layout.h"
 
 namespace kalamo {
@@ -71,11 +72,11 @@ void StartUp::RunStartUp() {
 void StartUp::resetRunState() {
     UiFacade& ui = k_.s.ui;
     k_.writing.openedFromFile = false;
-    ui.setMenuEnabled("开始/编辑", false);
-    ui.setMenuEnabled("开始/应用中心/打印文本", false);
-    ui.setMenuEnabled("开始/新建", true);
+    ui.setMenuEnabled(kMenuEdit, false);
+    ui.setMenuEnabled(kMenuPrint, false);
+    ui.setMenuEnabled(kMenuNew, true);
     ui.registerDropTarget();
-    ui.setMenuChecked("开始/编辑/大字号模式（F2）", false);
+    ui.setMenuChecked(kMenuLargeFont, false);
 }
 
 // False when the program ends from the wizard.
@@ -136,7 +137,7 @@ void StartUp::loadOptions() {
     ui.setChecked("是否检查更新", s.readSetting("软件设置", "检查更新") != "假");
     bool showStats = s.readSetting("软件设置", "显示统计") == "真";
     ui.setChecked("显示统计", showStats);
-    ui.setMenuChecked("开始/字数统计", showStats);
+    ui.setMenuChecked(kMenuStatistics, showStats);
 }
 
 void StartUp::selectLists() {
@@ -178,8 +179,8 @@ void StartUp::openCommandLineFile(const std::string& path) {
     bool utf8 = false;
     k_.s.editor.setText(bytes ? DocumentText(*bytes, &utf8) : std::string());
     k_.writing.documentUtf8 = utf8;
-    ui.setMenuEnabled("开始/编辑", false);
-    ui.setMenuEnabled("开始/新建", true);
+    ui.setMenuEnabled(kMenuEdit, false);
+    ui.setMenuEnabled(kMenuNew, true);
 }
 
 void StartUp::gateExtendedOptions() {

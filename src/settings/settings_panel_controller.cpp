@@ -1,6 +1,7 @@
 #include "settings/settings_panel_controller.h"
 
 #include "core/messages.h"
+#include "ui/layouts/main_menus.h"
 #include "ui/layouts/window_layout.h"
 
 namespace kalamo {
@@ -40,9 +41,9 @@ void SettingsPanelController::ApplyAndSaveSettings() {
     bool large = ui.isChecked("大字体");
     k_.s.editor.setFontSize(large ? 25 : 16);
     if (large) s.writeSetting("软件设置", "新手2", "真");
-    ui.setMenuChecked("开始/编辑/大字号模式（F2）", large);
+    ui.setMenuChecked(kMenuLargeFont, large);
     ui.setAlwaysOnTop(kMainWindow, ui.isChecked(kOnTopOption));
-    ui.setMenuChecked("开始/字数统计", ui.isChecked("显示统计"));
+    ui.setMenuChecked(kMenuStatistics, ui.isChecked("显示统计"));
     layout_.layOut();
 }
 

@@ -4,12 +4,6 @@
 
 namespace kalamo {
 
-const GripEdge kGripEdges[8] = {
-    {"左上调节器", ResizeEdge::TopLeft},  {"上调节器", ResizeEdge::Top},
-    {"右上调节器", ResizeEdge::TopRight}, {"左侧调节器", ResizeEdge::Left},
-    {"右调节器", ResizeEdge::Right},      {"左下调节器", ResizeEdge::BottomLeft},
-    {"下调节器", ResizeEdge::Bottom},     {"右下调节器", ResizeEdge::BottomRight},
-};
 
 namespace {
 constexpr int kMinimumSide = 400;

@@ -35,11 +35,4 @@ class MainWindowController : public ControlLayout {
     bool laying_ = false;
 };
 
-// Where each grip resizes from.
-struct GripEdge {
-    const char* control;
-    ResizeEdge edge;
-};
-extern const GripEdge kGripEdges[8];
-
 }  // namespace kalamo

@@ -2,6 +2,7 @@
 
 #include "base/stamps.h"
 #include "core/messages.h"
+#include "ui/layouts/main_menus.h"
 #include "ui/layouts/window_layout.h"
 #include "writing/document_saver.h"
 
@@ -16,10 +17,6 @@ constexpr const char* kTopImageList = "顶图类型";
 constexpr const char* kTipsTimer = "时钟1";
 constexpr const char* kOnTopOption = "总在最前选择";
 
-constexpr const char* kMenuOpenFile = "开始/打开文件";
-constexpr const char* kMenuNew = "开始/新建";
-constexpr const char* kMenuEdit = "开始/编辑";
-constexpr const char* kMenuPrint = "开始/应用中心/打印文本";
 
 constexpr const char* kPlainLabel = "标题/题目：";
 constexpr const char* kStartCaption = "开始书写";
