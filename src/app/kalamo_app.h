@@ -69,9 +69,10 @@ class KalamoApp {
     SettingsPanel& panel{pick<SettingsPanel>(o_.panel, settingsPanel)};
     WritingModes modes{k, panel, appearance};
     DocumentSaver saver{k, modes, pick(o_.documents, documents_)};
+    DocumentLoader loader{k};
     StartUp startUp{k,
                     {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance, statistics,
-                     pick(o_.updates, tools_), panel}};
+                     pick(o_.updates, tools_), panel, loader}};
     Router router;
 
   private:

@@ -17,18 +17,6 @@ const char* const kMirrorQuestion =
     "请您把软件放置在原来的位置或者清零积分运行。\r\n2.您的软件由v7.1版本以下更新到本版本  "
     "因为积分算法不同，只能请您清零积分运行。\r\n是否清零积分强制运行程序？";
 
-// Drops a UTF-8 byte-order mark and decodes a UTF-8 file; anything else is GBK already.
-std::string DocumentText(const std::string& bytes, bool* utf8) {
-    std::string body = bytes;
-    bool bom = body.rfind("\xEF\xBB\xBF", 0) == 0;
-    if (bom) body.erase(0, 3);
-    bool hasHighBytes = false;
-    for (char c : body) hasHighBytes |= static_cast<unsigned char>(c) >= 0x80;
-    *utf8 = (bom || hasHighBytes) && IsValidUtf8(body);
-    if (!*utf8) return bytes;
-    return Utf8ToGbk(body);
-}
-
 }  // namespace
 
 std::string StartUp::TitleFromPath(const std::string& path) {
@@ -99,8 +87,7 @@ bool StartUp::runWizard() {
         return false;
     }
     ui.centreWindow(kMainWindow);
-    ui.setPickerColour("颜色",
-                       k_.s.settings.readSettingColour("文本设置", "背景颜色"));
+    ui.setPickerColour("颜色", k_.s.settings.readSettingColour("文本设置", "背景颜色"));
     ui.setListIndex("文本颜色", k_.s.settings.readSettingInt("文本设置", "文本颜色"));
     p_.panel.ApplyAndSaveSettings();
     ui.showWindow(kMainWindow);
@@ -175,10 +162,7 @@ void StartUp::openCommandLineFile(const std::string& path) {
     p_.modes.ToggleWriting(false);
     k_.writing.openedFromFile = true;
     k_.writing.currentDocumentPath = path;
-    std::optional<std::string> bytes = k_.s.files.readAll(path);
-    bool utf8 = false;
-    k_.s.editor.setText(bytes ? DocumentText(*bytes, &utf8) : std::string());
-    k_.writing.documentUtf8 = utf8;
+    p_.loader.loadPlainText(path);
     ui.setMenuEnabled(kMenuEdit, false);
     ui.setMenuEnabled(kMenuNew, true);
 }

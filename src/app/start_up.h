@@ -8,6 +8,7 @@
 #include "core/settings_panel.h"
 #include "core/statistics_window.h"
 #include "core/update_check.h"
+#include "documents/document_loader.h"
 #include "stats/points_ledger.h"
 #include "writing/document_saver.h"
 #include "writing/writing_modes.h"
@@ -24,6 +25,7 @@ struct StartUpParts {
     StatisticsWindow& statistics;
     UpdateCheck& updates;
     SettingsPanel& panel;
+    DocumentLoader& loader;
 };
 
 // What happens between the launch and the first moment the user can type, and between

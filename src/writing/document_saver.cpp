@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "base/document_text.h"
 #include "base/gbk.h"
 #include "base/path_text.h"
 #include "core/messages.h"
@@ -13,7 +14,10 @@ namespace {
 constexpr const char* kOverwriteQuestion =
     "覆盖原文件保存么？\r\n是：覆盖原文件（如果是word文档保存为txt文件 否：选择其他位置 "
     "取消：放弃保存\r\n如果想清空正在编辑的文件可以点击F12";
-constexpr const char* kUtf8Bom = "\xEF\xBB\xBF";
+constexpr const char* kCutQuestion =
+    "原文件中有编辑框无法显示的内容（从第一个零字节起），覆盖保存会丢失这些内容，所以不能覆盖原文件"
+    "。"
+    "\r\n是否保存到其他位置？";
 // A file name may hold 255 bytes; leave room for the ".txt" the dialog appends.
 constexpr std::size_t kMaxOfferedName = 255 - 4;
 
@@ -72,6 +76,7 @@ bool DocumentSaver::saveNewText() {
 
 bool DocumentSaver::overwriteOpened() {
     const std::string path = k_.writing.currentDocumentPath;
+    if (k_.writing.documentCut && !Contains(path, ".doc")) return offerElsewhereForCutText();
     bool written = false;
     if (Contains(path, ".kmt")) {
         written = writeEnciphered(path);
@@ -83,6 +88,13 @@ bool DocumentSaver::overwriteOpened() {
     if (!written) return cancelled();
     modes_.EndWriting();
     return true;
+}
+
+// The editor shows the file only up to its first zero byte; saving over it would lose the rest.
+bool DocumentSaver::offerElsewhereForCutText() {
+    if (Say(k_.s.ui, kCutQuestion, MessageButtons::YesNo) == MessageAnswer::Yes)
+        return saveElsewhere();
+    return cancelled();
 }
 
 bool DocumentSaver::saveElsewhere() {
@@ -118,9 +130,7 @@ bool DocumentSaver::writeEnciphered(const std::string& path) {
 }
 
 bool DocumentSaver::writePlain(const std::string& path) {
-    std::string text = k_.s.editor.text();
-    if (k_.writing.documentUtf8) text = GbkToUtf8(text);
-    return writeBytes(path, text);
+    return writeBytes(path, EncodeDocumentText(k_.s.editor.text(), k_.writing.documentFormat));
 }
 
 bool DocumentSaver::writeBytes(const std::string& path, const std::string& bytes) {
@@ -155,12 +165,9 @@ bool DocumentSaver::textDiffersFromFile() const {
     const std::optional<std::string> bytes = k_.s.files.readAll(path);
     if (!bytes) return true;  // gone or unreadable: the text lives only in the editor
     const std::string editor = k_.s.editor.text();
-    if (Contains(path, ".kmt"))
+    if (k_.writing.documentEnciphered)
         return UpToZero(cipher_.decipher(*bytes, k_.writing.documentPassword)) != editor;
-    const std::string text = UpToZero(*bytes);
-    if (!k_.writing.documentUtf8) return text != editor;
-    if (Utf8ToGbk(text) == editor) return false;
-    return !(text.starts_with(kUtf8Bom) && Utf8ToGbk(text.substr(3)) == editor);
+    return DecodeDocumentText(*bytes).text != editor;
 }
 
 }  // namespace kalamo

@@ -34,6 +34,7 @@ class DocumentSaver {
     bool saveNewText();
     bool overwriteOpened();
     bool saveElsewhere();
+    bool offerElsewhereForCutText();
     bool writeEnciphered(const std::string& path);
     bool writePlain(const std::string& path);
     bool writeBytes(const std::string& path, const std::string& bytes);

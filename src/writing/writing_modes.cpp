@@ -2,6 +2,7 @@
 
 #include "base/stamps.h"
 #include "core/messages.h"
+#include "core/text_colours.h"
 #include "ui/layouts/main_menus.h"
 #include "ui/layouts/window_layout.h"
 #include "writing/document_saver.h"
@@ -16,7 +17,6 @@ constexpr const char* kColourPicker = "颜色";
 constexpr const char* kTopImageList = "顶图类型";
 constexpr const char* kTipsTimer = "时钟1";
 constexpr const char* kOnTopOption = "总在最前选择";
-
 
 constexpr const char* kPlainLabel = "标题/题目：";
 constexpr const char* kStartCaption = "开始书写";
@@ -194,7 +194,9 @@ void WritingModes::EndWriting() {
     ui.setText(kTitleBox, "");
     k_.writing.openedFromFile = false;
     k_.writing.currentDocumentPath.clear();
-    k_.writing.documentUtf8 = false;
+    k_.writing.documentFormat = {};
+    k_.writing.documentCut = false;
+    k_.writing.documentEnciphered = false;
     k_.writing.mode = WritingMode::None;
     EndDiaryLook();
     k_.writing.documentPassword.clear();
@@ -212,7 +214,7 @@ void WritingModes::EndDiaryLook(bool applyAndSave) {
     appearance_.ApplyBackgroundColour();
     ui.setTimerPeriod(kTipsTimer, kTipsPeriod);
     settings.writeSetting("日记", "最后一次日记", DayStamp(k_.s.clock.now()));
-    const Colour text = settings.readSetting("文本设置", "文本颜色") == "白色" ? kWhite : kBlack;
+    const Colour text = StoredTextColour(settings.readSetting("文本设置", "文本颜色"));
     k_.s.editor.setTextColour(text);
     ui.setTextColour(kTitleLabel, text);
     if (applyAndSave) panel_.ApplyAndSaveSettings();

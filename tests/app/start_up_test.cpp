@@ -183,12 +183,14 @@ TEST(StartUp, CommandLineFileStartsWriting) {
         std::string bytes;
         std::string title;  // GBK; empty: the temporary-text header
         std::string editor;
-        bool utf8;
+        TextFormat format;
+        bool cut;
     } cases[] = {
-        {"第一章.初稿.txt", "正文\r\n", "第一章", "正文\r\n", false},
-        {"my.notes.txt", "UTF-8 \xE4\xB8\xAD", "my", "UTF-8 中", true},
-        {"README", "\xEF\xBB\xBFplain", "", "plain", true},
-        {"raw.txt", std::string("a\0b\xFF", 4), "raw", std::string("a\0b\xFF", 4), false},
+        {"第一章.初稿.txt", "正文\r\n", "第一章", "正文\r\n", {}, false},
+        {"my.notes.txt", "UTF-8 \xE4\xB8\xAD", "my", "UTF-8 中", {TextEncoding::Utf8}, false},
+        {"README", "\xEF\xBB\xBFplain", "", "plain", {TextEncoding::Utf8Bom}, false},
+        {"raw.txt", std::string("a\0b\xFF", 4), "raw", "a", {}, true},
+        {"lf.txt", "一\n二\n", "lf", "一\r\n二\r\n", {TextEncoding::Gbk, LineEnd::Lf}, false},
     };
     for (const Case& c : cases) {
         AppFixture t;
@@ -204,7 +206,9 @@ TEST(StartUp, CommandLineFileStartsWriting) {
         else
             EXPECT_EQ(t.ui.text("章节名称"), c.title) << c.name;
         EXPECT_EQ(t.editor.text(), c.editor) << c.name;
-        EXPECT_EQ(t.k.writing.documentUtf8, c.utf8) << c.name;
+        EXPECT_EQ(t.k.writing.documentFormat.encoding, c.format.encoding) << c.name;
+        EXPECT_EQ(t.k.writing.documentFormat.lineEnd, c.format.lineEnd) << c.name;
+        EXPECT_EQ(t.k.writing.documentCut, c.cut) << c.name;
         EXPECT_TRUE(t.k.writing.openedFromFile);
         EXPECT_EQ(t.k.writing.currentDocumentPath, path);
         EXPECT_FALSE(t.ui.isMenuEnabled("开始/编辑"));
@@ -287,6 +291,49 @@ TEST(ShutDown, DiaryIsStampedAndUnsavedTextMayBeDropped) {
     EXPECT_EQ(t.ini("日记", "最后一次日记"), DayStamp(t.clock.time));
     EXPECT_EQ(t.ui.dialogs().size(), 1u) << "new text always offers the save dialog";
     EXPECT_TRUE(t.ui.window(kMainWindow).closed);
+}
+
+// The report "文本仍保留在编辑框中" must stay true: the window does not close.
+TEST(ShutDown, AFailedSaveKeepsTheWindowOpenWithTheText) {
+    AppFixture t;
+    t.installed();
+    const std::string path = t.dir.file("a.txt");
+    Spit(path, "正文");
+    t.k.args = {path};
+    t.start();
+    t.editor.setSelectionStart(t.editor.textLength());
+    t.editor.replaceSelection("续");
+    chmod(path.c_str(), 0444);
+    t.ui.answerNext(MessageAnswer::Yes);
+    t.ui.fire({kMainWindow, "关闭按钮", EventKind::LeftPress});
+    EXPECT_FALSE(t.ui.window(kMainWindow).closed);
+    EXPECT_TRUE(t.k.writing.on);
+    EXPECT_FALSE(t.k.ending);
+    EXPECT_EQ(t.editor.text(), "正文续");
+    EXPECT_TRUE(t.ui.hasTrayIcon());
+    EXPECT_FALSE(ReadOnlyOnDisk(t.settings.runIniPath()));
+
+    chmod(path.c_str(), 0644);
+    t.ui.answerNext(MessageAnswer::Yes);
+    t.ui.chooseMenu("开始/退出");
+    EXPECT_TRUE(t.ui.window(kMainWindow).closed);
+    EXPECT_EQ(Slurp(path), "正文续");
+}
+
+TEST(ShutDown, AnEndTheSystemAsksForKeepsUnsavedTextWithoutAsking) {
+    AppFixture t;
+    t.installed();
+    t.start();
+    t.ui.setText("章节名称", "第三章");
+    t.ui.fire({kMainWindow, "开始书写按钮", EventKind::Click});
+    t.editor.replaceSelection("未保存的字");
+    t.ui.fire({kMainWindow, {}, EventKind::TerminateRequested});
+    EXPECT_TRUE(t.ui.messages().empty());
+    EXPECT_TRUE(t.ui.dialogs().empty());
+    EXPECT_TRUE(t.ui.window(kMainWindow).closed);
+    EXPECT_EQ(Slurp(t.dir.file(GbkToUtf8("备份/第三章.txt"))), "第三章\r\n未保存的字");
+    EXPECT_TRUE(ReadOnlyOnDisk(t.settings.runIniPath()));
+    EXPECT_FALSE(t.ui.hasTrayIcon());
 }
 
 }  // namespace

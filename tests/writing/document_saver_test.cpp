@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
 #include "base/gbk.h"
+#include "cipher/text_cipher.h"
+#include "documents/document_loader.h"
+#include "support/cipher_vectors.h"
 #include "support/test_kalamo.h"
 #include "writing/writing_modes.h"
 
@@ -41,12 +45,30 @@ struct Session {
         EXPECT_TRUE(t.files.writeAtomic(path, onDisk));
         t.k.writing.currentDocumentPath = path;
         t.k.writing.openedFromFile = true;
+        t.k.writing.documentEnciphered = name.find(".kmt") != std::string::npos;
         t.ui.setText("章节名称", name);
         t.editor.setText(loaded);
         modes.ToggleWriting(true);
         t.editor.setSelectionStart(loaded.size());
         t.editor.replaceSelection(typed);
         return path;
+    }
+
+    // A file opened the way the program opens a plain text: start writing, then load it.
+    std::string openFile(const std::string& name, const std::string& bytes) {
+        const std::string path = t.dir.file(name);
+        test::Spit(path, bytes);
+        t.ui.setText("章节名称", "标题");
+        modes.ToggleWriting();
+        t.k.writing.currentDocumentPath = path;
+        t.k.writing.openedFromFile = true;
+        DocumentLoader(t.k).loadPlainText(path);
+        return path;
+    }
+
+    void typeAtEnd(const std::string& typed) {
+        t.editor.setSelectionStart(t.editor.textLength());
+        t.editor.replaceSelection(typed);
     }
 
     std::string file(const std::string& name) const {
@@ -295,25 +317,124 @@ TEST_F(SaverTest, ExitSaveCheckWithNewTextOpensTheDialog) {
     expectEnded();
 }
 
-TEST_F(SaverTest, Utf8DocumentIsComparedAndSavedAsUtf8) {
-    const std::string gbk = "第一章\r\n正文";
-    const std::string utf8 = GbkToUtf8(gbk);
-    const std::string path = openDocument("u.txt", "\xEF\xBB\xBF" + utf8, gbk, "");
-    t.k.writing.documentUtf8 = true;
-    saver.ExitSaveCheck();
-    EXPECT_TRUE(t.ui.messages().empty()) << "a byte-order mark is not a change";
+const std::string kUtf8Bom = "\xEF\xBB\xBF";
 
-    ASSERT_TRUE(t.files.writeAtomic(path, utf8));
-    saver.ExitSaveCheck();
+// Closing on an unchanged file asks nothing and writes nothing, whatever its bytes.
+TEST(SavingOpenedFiles, UnchangedFilesAreNeitherQuestionedNorRewritten) {
+    const std::vector<test::Vector> vectors = test::ReadVectors();
+    ASSERT_FALSE(vectors.empty());
+    const test::Vector kmt = *std::max_element(
+        vectors.begin(), vectors.end(),
+        [](const auto& a, const auto& b) { return a.cipher.size() < b.cipher.size(); });
+    const std::string chapter = GbkToUtf8("第一章\r\n正文");
+    const std::pair<const char*, std::string> cases[] = {
+        {"lf.txt", "一\n二\n"},
+        {"cr.txt", "一\r二\r"},
+        {"crlf.txt", "一\r\n二"},
+        {"mixed.txt", "a\nb\r\nc\rd"},
+        {"latin1.txt", "caf\xE9\n"},
+        {"bom.txt", kUtf8Bom + chapter},
+        {"utf8.txt", chapter},
+        {"utf16.txt", std::string("\xFF\xFE"
+                                  "a\0\n\0",
+                                  6)},
+        {"gbk.txt", "为什么"},
+        {"cut.txt", std::string("ab\0cd", 5)},
+        {"opened-as-text.kmt", kmt.cipher},
+        {"empty.txt", ""},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        Session s;
+        const std::string path = s.openFile(name, bytes);
+        EXPECT_TRUE(s.saver.ExitSaveCheck());
+        EXPECT_TRUE(s.t.ui.messages().empty());
+        EXPECT_EQ(test::Slurp(path), bytes);
+    }
+    EXPECT_EQ(TextCipher::decipher(kmt.cipher, kmt.passPhrase), kmt.plain);
+}
+
+// An edited file goes back in its own encoding, byte-order mark and line ends; mixed line
+// ends take the file's dominant style.
+TEST(SavingOpenedFiles, EditedFilesAreWrittenInTheirOwnFormat) {
+    const std::string utf8 = GbkToUtf8("第一章\r\n正文");
+    const std::string more = GbkToUtf8("续");
+    const struct {
+        const char* name;
+        std::string before, after;
+    } cases[] = {
+        {"lf.txt", "一\n二\n", "一\n二\n续"},
+        {"cr.txt", "一\r二", "一\r二续"},
+        {"mixed.txt", "a\nb\r\nc\n", "a\nb\nc\n续"},
+        {"bom.txt", kUtf8Bom + utf8, kUtf8Bom + utf8 + more},
+        {"utf8.txt", utf8, utf8 + more},
+        {"utf16.txt",
+         std::string("\xFF\xFE"
+                     "a\0",
+                     4),
+         std::string("\xFF\xFE"
+                     "a\0\xED\x7E",
+                     6)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session s;
+        const std::string path = s.openFile(c.name, c.before);
+        s.typeAtEnd("续");
+        s.t.ui.answerNext(MessageAnswer::Yes);
+        EXPECT_TRUE(s.saver.ExitSaveCheck());
+        EXPECT_EQ(test::Slurp(path), c.after);
+        s.expectEnded();
+    }
+}
+
+TEST_F(SaverTest, ATextCutAtAZeroByteIsNeverSavedOverItsFile) {
+    const std::string bytes("ab\0cd", 5);
+    const std::string path = openFile("cut.txt", bytes);
+    typeAtEnd("x");
+    t.ui.answerNext(MessageAnswer::Yes);  // overwrite
+    t.ui.answerNext(MessageAnswer::No);   // not elsewhere either
+    EXPECT_FALSE(saver.StopAndSave());
+    EXPECT_NE(t.ui.messageTexts().back().find("零字节"), std::string::npos);
+    expectStillWriting("abx", path);
+    EXPECT_EQ(test::Slurp(path), bytes);
+
+    t.ui.answerNext(MessageAnswer::Yes);
+    t.ui.answerNext(MessageAnswer::Yes);
+    t.ui.chooseNextFile(t.dir.file("other.txt"));
+    EXPECT_TRUE(saver.StopAndSave());
+    EXPECT_EQ(file("other.txt"), "abx");
+    EXPECT_EQ(test::Slurp(path), bytes);
+}
+
+TEST_F(SaverTest, AFailedSaveAtShutDownSaysSo) {
+    const std::string path = openFile("locked.txt", "正文");
+    typeAtEnd("，续写");
+    chmod(path.c_str(), 0444);
+    t.ui.answerNext(MessageAnswer::Yes);
+    EXPECT_FALSE(saver.ExitSaveCheck());
+    EXPECT_EQ(t.ui.messageTexts().back().rfind("保存失败：", 0), 0u);
+    expectStillWriting("正文，续写", path);
+
+    // Declining to save is the user's choice, not a failure.
+    t.ui.answerNext(MessageAnswer::Cancel);
+    EXPECT_TRUE(saver.ExitSaveCheck());
+}
+
+TEST_F(SaverTest, RescueKeepsOnlyUnsavedTextInTheBackupFolder) {
+    const std::string backup = t.dir.file(GbkToUtf8("备份/标题.txt"));
+    openFile("same.txt", "原文");
+    EXPECT_TRUE(saver.RescueUnsavedText());
+    EXPECT_FALSE(t.files.exists(backup)) << "nothing unsaved, nothing written";
+    typeAtEnd("新");
+    EXPECT_TRUE(saver.RescueUnsavedText());
+    EXPECT_EQ(test::Slurp(backup), "原文新");
     EXPECT_TRUE(t.ui.messages().empty());
 
-    t.editor.replaceSelection("，续写");
-    t.ui.answerNext(MessageAnswer::Yes);
-    saver.ExitSaveCheck();
-    EXPECT_EQ(t.ui.messages().size(), 1u);
-    EXPECT_EQ(*t.files.readAll(path), GbkToUtf8(gbk + "，续写"));
-    expectEnded();
-    EXPECT_FALSE(t.k.writing.documentUtf8);
+    // A title that is no file name still lands inside the folder.
+    t.ui.setText("章节名称", "../../x");
+    EXPECT_TRUE(saver.RescueUnsavedText());
+    EXPECT_EQ(test::Slurp(t.dir.file(GbkToUtf8("备份/.._.._x.txt"))), "原文新");
 }
 
 }  // namespace

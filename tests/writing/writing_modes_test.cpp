@@ -208,8 +208,14 @@ TEST_F(ModesTest, DiaryLookIsUndoneWhenClearedAndDayIsStamped) {
     EXPECT_TRUE(t.ui.isAlwaysOnTop(kMainWindow));
 }
 
-TEST(DiaryEnd, TextColourFollowsTheSavedName) {
-    for (const char* name : {"白色", "黑色", ""}) {
+// The stored text colour is a list entry since the first run; older files hold the name.
+TEST(DiaryEnd, TextColourComesBackAsTheUserChoseIt) {
+    const std::pair<const char*, Colour> cases[] = {
+        {"0", Rgb(255, 255, 255)}, {"1", Rgb(0, 0, 0)},          {"2", Rgb(0x62, 0xB6, 0xF4)},
+        {"6", Rgb(0xBF, 0, 0)},    {"白色", Rgb(255, 255, 255)}, {"黑色", Rgb(0, 0, 0)},
+        {"", Rgb(0, 0, 0)},        {"7", Rgb(0, 0, 0)},          {"-1", Rgb(0, 0, 0)},
+    };
+    for (const auto& [name, expected] : cases) {
         SCOPED_TRACE(GbkToUtf8(name));
         TestKalamo t;
         WritingModes modes{t.k, t.parts, t.parts};
@@ -217,7 +223,6 @@ TEST(DiaryEnd, TextColourFollowsTheSavedName) {
         modes.StartDiary();
         t.ui.setTextColour("章节名称提示", 12345);
         modes.EndWriting();
-        const Colour expected = std::string(name) == "白色" ? Rgb(255, 255, 255) : Rgb(0, 0, 0);
         EXPECT_EQ(t.editor.textColour(), expected);
         EXPECT_EQ(t.ui.textColourOf("章节名称提示"), expected);
     }
