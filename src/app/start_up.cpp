@@ -1,5 +1,7 @@
 #include "app/start_up.h"
 
+#include <algorithm>
+
 #include "base/gbk.h"
 #include "base/stamps.h"
 #include "core/messages.h"
@@ -106,6 +108,22 @@ void StartUp::restoreSize() {
     size = ui.windowSize(kMainWindow);
     size.width = width;
     ui.resizeWindow(kMainWindow, size);
+    keepOnScreen();
+}
+
+// A size stored by an older run may be larger than this screen, or the window may sit off
+// it: shrink it to the screen and move it back on.
+void StartUp::keepOnScreen() {
+    UiFacade& ui = k_.s.ui;
+    const Rect area = ui.screenArea(kMainWindow);
+    if (area.width <= 0 || area.height <= 0) return;
+    Size size = ui.windowSize(kMainWindow);
+    const Size fitted{std::min(size.width, area.width), std::min(size.height, area.height)};
+    if (fitted != size) ui.resizeWindow(kMainWindow, fitted);
+    const Rect place = ui.windowGeometry(kMainWindow);
+    const int x = std::max(area.x, std::min(place.x, area.x + area.width - place.width));
+    const int y = std::max(area.y, std::min(place.y, area.y + area.height - place.height));
+    if (x != place.x || y != place.y) ui.moveWindow(kMainWindow, x, y);
 }
 
 void StartUp::loadOptions() {

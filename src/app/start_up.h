@@ -47,6 +47,7 @@ class StartUp {
     bool runWizardBranches();
     bool runWizard();
     void restoreSize();
+    void keepOnScreen();
     void loadOptions();
     void selectLists();
     bool checkPointsMirror();

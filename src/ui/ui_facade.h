@@ -76,6 +76,8 @@ class UiFacade {
     virtual WindowState windowState(const std::string& window) const = 0;
     virtual void setWindowState(const std::string& window, WindowState state) = 0;
     virtual void centreWindow(const std::string& window) = 0;
+    // The part of the window's screen that windows may use (without panels and docks).
+    virtual Rect screenArea(const std::string& window) const = 0;
     virtual bool isAlwaysOnTop(const std::string& window) const = 0;
     virtual void setAlwaysOnTop(const std::string& window, bool onTop) = 0;
     virtual int windowOpacity(const std::string& window) const = 0;  // 0..255

@@ -4,7 +4,6 @@
 
 namespace kalamo {
 
-
 namespace {
 constexpr int kMinimumSide = 400;
 constexpr const char* kStatisticsWindow = "字数统计";
@@ -27,8 +26,12 @@ void MainWindowController::placeControls(int w, int h) {
     SettingsStore& settings = k_.s.settings;
     adjust("标题栏", &Rect::width, w - 88);
     ui.setStatusWidth(2, w - 360);
-    settings.writeSetting("软件设置", "高度", std::to_string(h));
-    settings.writeSetting("软件设置", "宽度", std::to_string(w));
+    // The stored size is the restored window's: a maximised one would come back next time
+    // as a normal window of the screen's size.
+    if (ui.windowState(kMainWindow) == WindowState::Normal) {
+        settings.writeSetting("软件设置", "高度", std::to_string(h));
+        settings.writeSetting("软件设置", "宽度", std::to_string(w));
+    }
 
     Rect panel = ui.geometry("关于");
     panel.x = (w - panel.width) / 2;  // C++ division cuts toward zero, as wanted

@@ -256,6 +256,23 @@ TEST(StartUp, GarbledPointsReadAsZeroAndRaiseTheQuestion) {
     EXPECT_EQ(t.k.points, 0);
 }
 
+// A size from a bigger screen, or an older run that stored a maximised window, must not
+// open a window that runs off this screen.
+TEST(StartUp, WindowFitsOnTheScreen) {
+    AppFixture t;
+    t.installed();
+    t.ui.screen = {0, 24, 1280, 776};
+    t.settings.writeSetting("软件设置", "宽度", "1920");
+    t.settings.writeSetting("软件设置", "高度", "1080");
+    t.ui.moveWindow(kMainWindow, 50, 50);
+    t.start();
+    const Rect place = t.ui.windowGeometry(kMainWindow);
+    EXPECT_EQ(place.width, 1280);
+    EXPECT_EQ(place.height, 776);
+    EXPECT_EQ(place.x, 0);
+    EXPECT_EQ(place.y, 24);
+}
+
 TEST(ShutDown, LeavesSettingsReadOnlyAndRemovesTheTray) {
     AppFixture t;
     t.installed();

@@ -155,11 +155,10 @@ void FakeUi::moveWindow(const std::string& w, int x, int y) {
 void FakeUi::setWindowState(const std::string& w, WindowState s) {
     FakeWindow& f = win(w);
     if (f.state == s) return;
-    static const Rect kScreen{0, 0, 1920, 1080};
     if (s == WindowState::Maximised) {
         restoreTo_[w] = f.place;
         f.state = s;
-        resizeWindow(w, {kScreen.width, kScreen.height});
+        resizeWindow(w, {screen.width, screen.height});
     } else {
         f.state = s;
         if (s == WindowState::Normal && restoreTo_.count(w))
@@ -169,8 +168,8 @@ void FakeUi::setWindowState(const std::string& w, WindowState s) {
 
 void FakeUi::centreWindow(const std::string& w) {
     FakeWindow& f = win(w);
-    f.place.x = (1920 - f.place.width) / 2;
-    f.place.y = (1080 - f.place.height) / 2;
+    f.place.x = screen.x + (screen.width - f.place.width) / 2;
+    f.place.y = screen.y + (screen.height - f.place.height) / 2;
 }
 
 void FakeUi::beginSystemResize(const std::string& w, ResizeEdge edge) {

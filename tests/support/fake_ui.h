@@ -121,6 +121,8 @@ class FakeUi : public UiFacade {
     WindowState windowState(const std::string& w) const override { return window(w).state; }
     void setWindowState(const std::string& w, WindowState s) override;
     void centreWindow(const std::string& w) override;
+    Rect screenArea(const std::string&) const override { return screen; }
+    Rect screen{0, 0, 1920, 1080};  // what screenArea answers
     bool isAlwaysOnTop(const std::string& w) const override { return window(w).onTop; }
     void setAlwaysOnTop(const std::string& w, bool on) override { win(w).onTop = on; }
     int windowOpacity(const std::string& w) const override { return window(w).opacity; }

@@ -70,6 +70,9 @@ TEST(MainWindowTitleBar, DragMovesAndDoubleClickMaximisesAndRestores) {
     EXPECT_EQ(t.ui.systemCommands().back(), "move MainWindow");
     t.ui.fire({kMainWindow, "标题栏", EventKind::DoubleClick});
     EXPECT_EQ(t.ui.windowState(kMainWindow), WindowState::Maximised);
+    EXPECT_EQ(t.ini("软件设置", "宽度"), std::to_string(before.width))
+        << "the restored size is kept";
+    EXPECT_EQ(t.ini("软件设置", "高度"), std::to_string(before.height));
     t.ui.fire({kMainWindow, "标题栏", EventKind::DoubleClick});
     EXPECT_EQ(t.ui.windowState(kMainWindow), WindowState::Normal);
     EXPECT_EQ(t.ui.windowSize(kMainWindow), before);
@@ -80,10 +83,10 @@ TEST(MainWindowTitleBar, DragMovesAndDoubleClickMaximisesAndRestores) {
 TEST(MainWindowTitleBar, EveryGripResizesFromItsOwnEdge) {
     Started t;
     const std::pair<const char*, ResizeEdge> grips[] = {
-        {"左上调节器", ResizeEdge::TopLeft},     {"上调节器", ResizeEdge::Top},
-        {"右上调节器", ResizeEdge::TopRight},    {"左侧调节器", ResizeEdge::Left},
-        {"右调节器", ResizeEdge::Right},         {"左下调节器", ResizeEdge::BottomLeft},
-        {"下调节器", ResizeEdge::Bottom},        {"右下调节器", ResizeEdge::BottomRight},
+        {"左上调节器", ResizeEdge::TopLeft},  {"上调节器", ResizeEdge::Top},
+        {"右上调节器", ResizeEdge::TopRight}, {"左侧调节器", ResizeEdge::Left},
+        {"右调节器", ResizeEdge::Right},      {"左下调节器", ResizeEdge::BottomLeft},
+        {"下调节器", ResizeEdge::Bottom},     {"右下调节器", ResizeEdge::BottomRight},
     };
     for (const auto& [grip, edge] : grips) {
         t.ui.fire({kMainWindow, grip, EventKind::LeftPress});

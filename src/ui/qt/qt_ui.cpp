@@ -9,6 +9,7 @@
 #include "ui/qt/main_window_widget.h"
 #include "ui/qt/qt_editor_view.h"
 #include "ui/qt/qt_ui_facade.h"
+#include "ui/qt/termination_relay.h"
 
 namespace kalamo {
 namespace {
@@ -32,9 +33,13 @@ QtUi::QtUi() : translator_(std::make_unique<QTranslator>()) {
         QCoreApplication::installTranslator(translator_.get());
     UseChineseFont();
     facade_ = std::make_unique<QtUiFacade>();
+    termination_ = std::make_unique<TerminationRelay>([this] {
+        facade_->relay().send({kMainWindow, {}, EventKind::TerminateRequested});
+    });
 }
 
 QtUi::~QtUi() {
+    termination_.reset();
     facade_.reset();
     QCoreApplication::removeTranslator(translator_.get());
 }

@@ -7,6 +7,7 @@ class QTranslator;
 namespace kalamo {
 
 class EditorView;
+class TerminationRelay;
 class QtUiFacade;
 class UiFacade;
 
@@ -28,6 +29,7 @@ class QtUi {
   private:
     std::unique_ptr<QTranslator> translator_;
     std::unique_ptr<QtUiFacade> facade_;
+    std::unique_ptr<TerminationRelay> termination_;
 };
 
 }  // namespace kalamo

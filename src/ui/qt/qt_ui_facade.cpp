@@ -329,6 +329,14 @@ void QtUiFacade::centreWindow(const std::string& name) {
     w->reportPlace();
 }
 
+Rect QtUiFacade::screenArea(const std::string& name) const {
+    LayoutWindow* w = window(name);
+    QScreen* screen = w && w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return {};
+    const QRect area = screen->availableGeometry();
+    return {area.x(), area.y(), area.width(), area.height()};
+}
+
 bool QtUiFacade::isAlwaysOnTop(const std::string& name) const {
     LayoutWindow* w = window(name);
     return w && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint);

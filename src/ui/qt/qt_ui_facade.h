@@ -40,6 +40,7 @@ class QtUiFacade : public UiFacade {
     void setPresenter(MessagePresenter* presenter);
 
     void setEventSink(EventSink* sink) override { relay_.setSink(sink); }
+    const EventRelay& relay() const { return relay_; }
 
     MessageAnswer showMessage(const MessageBoxSpec& box) override;
     std::optional<std::string> openFileDialog(const FileDialogSpec& spec) override;
@@ -90,6 +91,7 @@ class QtUiFacade : public UiFacade {
     WindowState windowState(const std::string& window) const override;
     void setWindowState(const std::string& window, WindowState state) override;
     void centreWindow(const std::string& window) override;
+    Rect screenArea(const std::string& window) const override;
     bool isAlwaysOnTop(const std::string& window) const override;
     void setAlwaysOnTop(const std::string& window, bool onTop) override;
     int windowOpacity(const std::string& window) const override;
