@@ -21,25 +21,13 @@ namespace kalamo {
 namespace {
 
 using test::FakePaths;
+using test::FilesIn;
 using test::MemoryFileSystem;
 using test::MemoryMachineStore;
+using test::ModeOf;
 using test::Slurp;
 using test::Spit;
 using test::TempDir;
-
-mode_t ModeOf(const std::string& path) {
-    struct stat st {};
-    stat(path.c_str(), &st);
-    return st.st_mode & 07777;
-}
-
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 class SettingsStoreTest : public ::testing::Test {
   protected:

@@ -12,20 +12,6 @@
 namespace kalamo::test {
 namespace {
 
-mode_t ModeOf(const std::string& path) {
-    struct stat st {};
-    stat(path.c_str(), &st);
-    return st.st_mode & 07777;
-}
-
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(LinuxFileSystem, WriteAtomicRefusesAndLeavesNothingBehind) {
     TempDir dir;
     LinuxFileSystem files;

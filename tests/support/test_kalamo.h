@@ -22,6 +22,9 @@ namespace kalamo::test {
 // Whole files as bytes, for setting up and checking what the program reads and writes.
 std::string Slurp(const std::string& path);
 void Spit(const std::string& path, const std::string& bytes);
+// The permission bits of a file, and the sorted names in a folder.
+unsigned ModeOf(const std::string& path);
+std::vector<std::string> FilesIn(const std::string& folder);
 
 // A fresh folder under the system temp dir, removed with the fixture.
 class TempDir {
