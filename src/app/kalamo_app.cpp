@@ -55,7 +55,7 @@ void KalamoApp::routeMenus() {
         menu(modeItems[i].first, starts[i]);
         menu(modeItems[i].second, starts[i]);
     }
-    menu(kMenuOpenFile, [this] { documents_.OpenFileCommand(); });
+    menu(kMenuOpenFile, [this] { opener.OpenDocument({}); });
     menu(kMenuInsertSchedule, [this] { lists_.OpenScheduleWindow(); });
     menu(kMenuInsertTime, [this] { editorCommands_.InsertCurrentTime(); });
     menu(kMenuInsertDivider, [this] { editorCommands_.InsertDivider(); });
@@ -72,7 +72,7 @@ void KalamoApp::routeMenus() {
     menu(kMenuPrint, [this] { stats_.PrintText(); });
     menu(kMenuTransfer, [this] { lists_.OpenTransferWindow(); });
     menu(kMenuStartRecording, [this] { tools_.StartRecording(); });
-    menu(kMenuOpenRecording, [this] { tools_.OpenRecording(); });
+    menu(kMenuOpenRecording, [this] { opener.OpenDocument({}, DocumentOpener::kWaveFiles); });
     menu(kMenuWriteRecoverDrafts, [this] { stats_.OpenBackupFolder(); });
     menu(kMenuStatistics, [this] { settingsPanel.ToggleStatisticsOption(); });
     menu(kMenuAppCentreHome, [this] { settingsPanel.ShowAppCentre(); });
@@ -110,6 +110,10 @@ void KalamoApp::routeControls() {
                     modes.ToggleWriting(false);
                     k.s.editor.focus();
                 }});
+    router.add({kMainWindow, "拖放对象1", EventKind::FilesDropped,
+                [this](const UiEvent& e) { opener.OnFilesDropped(e.files); }});
+    router.add({kMainWindow, "拖放对象1", EventKind::TextDropped,
+                [this](const UiEvent& e) { opener.OnTextDropped(e.text); }});
     on("录音按钮", EventKind::LeftPress, [this] { k.s.ui.popupMenu(kMenuVoice); });
     on("保存设置", EventKind::Click, [this] { settingsPanel.ApplyAndSaveSettings(); });
     on("透明标签1", EventKind::LeftPress, [this] { settingsPanel.HideSettingsPanel(); });

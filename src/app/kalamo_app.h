@@ -5,6 +5,7 @@
 #include "appearance/appearance_stand_in.h"
 #include "appearance/first_run_wizard_stand_in.h"
 #include "core/kalamo.h"
+#include "documents/document_opener.h"
 #include "documents/documents_stand_in.h"
 #include "editor/editor_commands_stand_in.h"
 #include "lists/lists_stand_in.h"
@@ -27,6 +28,7 @@ struct PartOverrides {
     TaskBoard* tasks = nullptr;
     UpdateCheck* updates = nullptr;
     SettingsPanel* panel = nullptr;
+    RecordingPlayer* player = nullptr;
 };
 
 // The subsystems of one run, wired to the routing table. The toolkit delivers every
@@ -70,6 +72,7 @@ class KalamoApp {
     WritingModes modes{k, panel, appearance};
     DocumentSaver saver{k, modes, pick(o_.documents, documents_)};
     DocumentLoader loader{k};
+    DocumentOpener opener{k, modes, pick(o_.documents, documents_), pick(o_.player, tools_)};
     StartUp startUp{k,
                     {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance, statistics,
                      pick(o_.updates, tools_), panel, loader}};

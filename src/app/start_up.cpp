@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/gbk.h"
+#include "base/path_text.h"
 #include "base/stamps.h"
 #include "core/messages.h"
 #include "ui/layouts/main_menus.h"
@@ -20,13 +21,6 @@ const char* const kMirrorQuestion =
     "因为积分算法不同，只能请您清零积分运行。\r\n是否清零积分强制运行程序？";
 
 }  // namespace
-
-std::string StartUp::TitleFromPath(const std::string& path) {
-    std::size_t slash = path.find_last_of('/');
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::size_t dot = name.find('.');
-    return dot == std::string::npos ? std::string() : name.substr(0, dot);
-}
 
 void StartUp::RunStartUp() {
     UiFacade& ui = k_.s.ui;
@@ -176,7 +170,7 @@ bool StartUp::checkPointsMirror() {
 
 void StartUp::openCommandLineFile(const std::string& path) {
     UiFacade& ui = k_.s.ui;
-    ui.setText("章节名称", Utf8ToGbk(TitleFromPath(path)));
+    ui.setText("章节名称", GbkFromNativeName(TitleFromPath(path)));
     p_.modes.ToggleWriting(false);
     k_.writing.openedFromFile = true;
     k_.writing.currentDocumentPath = path;

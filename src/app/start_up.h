@@ -40,8 +40,6 @@ class StartUp {
     // The end the system asks for: nothing is asked, unsaved text goes to the backup folder.
     void RunQuietShutDown();
 
-    static std::string TitleFromPath(const std::string& path);
-
   private:
     void resetRunState();
     bool runWizardBranches();

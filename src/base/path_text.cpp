@@ -1,5 +1,7 @@
 #include "base/path_text.h"
 
+#include "base/gbk.h"
+
 namespace kalamo {
 
 std::string ParentOf(std::string_view path) {
@@ -11,6 +13,20 @@ std::string ParentOf(std::string_view path) {
 std::string_view FileNameOf(std::string_view path) {
     std::size_t slash = path.find_last_of('/');
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+std::string ExtensionOf(std::string_view path) {
+    const std::size_t dot = path.find_last_of('.');
+    return std::string(dot == std::string_view::npos ? path : path.substr(dot + 1));
+}
+
+std::string TitleFromPath(std::string_view path) {
+    const std::string_view name = FileNameOf(path);
+    return std::string(name.substr(0, name.find('.')));
+}
+
+std::string GbkFromNativeName(std::string_view name) {
+    return IsValidUtf8(name) ? Utf8ToGbk(name) : std::string(name);
 }
 
 std::string SafeFileName(std::string_view utf8, std::size_t maxBytes) {

@@ -5,7 +5,7 @@
 
 namespace kalamo {
 
-// Until the password window and the open dialog land: documents are enciphered under the
+// Until the password window lands: documents are enciphered under the
 // fixed pass phrase with an empty password, already in their final format.
 class DocumentsStandIn : public DocumentCipher {
   public:
@@ -14,8 +14,6 @@ class DocumentsStandIn : public DocumentCipher {
     bool askPassword() override;
     std::string encipher(const std::string& text, const std::string& password) override;
     std::string decipher(const std::string& bytes, const std::string& password) override;
-    // "打开文件".
-    void OpenFileCommand() {}
 
   private:
     Kalamo& k_;

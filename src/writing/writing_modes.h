@@ -6,6 +6,7 @@
 #include "core/appearance.h"
 #include "core/kalamo.h"
 #include "core/settings_panel.h"
+#include "core/writing_control.h"
 
 namespace kalamo {
 
@@ -13,7 +14,7 @@ class DocumentSaver;
 
 // Starting and ending writing in the main window. Every transition moves all the controls
 // that show the writing state together, so no control can disagree with `k.writing.on`.
-class WritingModes {
+class WritingModes : public WritingControl {
   public:
     WritingModes(Kalamo& k, SettingsPanel& panel, Appearance& appearance);
     WritingModes(const WritingModes&) = delete;
@@ -23,7 +24,7 @@ class WritingModes {
     void attachSaver(DocumentSaver* saver) { saver_ = saver; }
 
     // The start button, Enter in the title box, a document opened or dropped (keep the text).
-    void ToggleWriting(bool keepEditorText = false);
+    void ToggleWriting(bool keepEditorText = false) override;
     void StartTemporaryText();
     void StartArticle();
     void StartDiary();

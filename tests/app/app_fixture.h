@@ -34,7 +34,7 @@ struct AppFixture : TestKalamo {
 
     FirstRunWizardStandIn wizard{k};
     AppearanceStandIn appearance{k};
-    KalamoApp app{k, {&parts, &parts, &parts, &parts, &parts, &parts, &parts}};
+    KalamoApp app{k, {&parts, &parts, &parts, &parts, &parts, &parts, &parts, &parts}};
 };
 
 }  // namespace kalamo::test

@@ -188,7 +188,8 @@ TEST(StartUp, CommandLineFileStartsWriting) {
     } cases[] = {
         {"第一章.初稿.txt", "正文\r\n", "第一章", "正文\r\n", {}, false},
         {"my.notes.txt", "UTF-8 \xE4\xB8\xAD", "my", "UTF-8 中", {TextEncoding::Utf8}, false},
-        {"README", "\xEF\xBB\xBFplain", "", "plain", {TextEncoding::Utf8Bom}, false},
+        {"README", "\xEF\xBB\xBFplain", "README", "plain", {TextEncoding::Utf8Bom}, false},
+        {".txt", "x", "", "x", {}, false},
         {"raw.txt", std::string("a\0b\xFF", 4), "raw", "a", {}, true},
         {"lf.txt", "一\n二\n", "lf", "一\r\n二\r\n", {TextEncoding::Gbk, LineEnd::Lf}, false},
     };

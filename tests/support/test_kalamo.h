@@ -9,6 +9,7 @@
 #include "core/document_cipher.h"
 #include "core/first_run_wizard.h"
 #include "core/kalamo.h"
+#include "core/recording_player.h"
 #include "core/settings_panel.h"
 #include "core/settings_store.h"
 #include "core/statistics_window.h"
@@ -71,7 +72,8 @@ class RecordingParts : public FirstRunWizard,
                        public DocumentCipher,
                        public StatisticsWindow,
                        public TaskBoard,
-                       public UpdateCheck {
+                       public UpdateCheck,
+                       public RecordingPlayer {
   public:
     std::vector<std::string> calls;
     bool wizardCompletes = true;
@@ -96,6 +98,7 @@ class RecordingParts : public FirstRunWizard,
     void open() override { calls.push_back("openStatisticsWindow"); }
     void refresh() override { calls.push_back("refresh"); }
     void CheckForUpdate() override { calls.push_back("checkForUpdate"); }
+    void OpenPlayer(const std::string& path) override { calls.push_back("openPlayer " + path); }
 
     bool called(const std::string& name) const;
 };
