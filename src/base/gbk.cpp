@@ -99,9 +99,17 @@ bool IsSupplementaryFourByteCode(std::uint32_t code) {
 // Two-byte codes that glibc decodes to characters beyond the BMP.
 bool IsSupplementaryTwoByteCode(unsigned char lead, unsigned char trail) {
     if (lead != 0xFE) return false;
-    for (unsigned char t : {0x51, 0x52, 0x53, 0x6C, 0x76, 0x91})
-        if (trail == t) return true;
-    return false;
+    switch (trail) {
+        case 0x51:
+        case 0x52:
+        case 0x53:
+        case 0x6C:
+        case 0x76:
+        case 0x91:
+            return true;
+        default:
+            return false;
+    }
 }
 
 // Code units a unit stands for in a run handed to iconv: a line break keeps its bytes there.
@@ -115,28 +123,39 @@ void AppendUtf16(const std::string& raw, std::size_t from, std::size_t units, st
     std::memcpy(out.data() + at, raw.data() + from * 2, units * 2);
 }
 
-// Decodes bytes[from, to), a run of characters and line breaks, unit for unit.
+// Decodes bytes[from, to), a run of characters and line breaks, unit for unit. Within such
+// a run only the bytes CR and LF decode to CR and LF, so the breaks fold in UTF-16.
 void DecodeRun(Iconv& cd, std::string_view bytes, std::size_t from, std::size_t to,
                std::size_t runUnits, char16_t lineBreak, std::u16string& out) {
     std::string raw;
-    const bool whole = cd.append(bytes.substr(from, to - from), raw) && raw.size() == runUnits * 2;
-    std::size_t read = 0;
+    if (cd.append(bytes.substr(from, to - from), raw) && raw.size() == runUnits * 2) {
+        const std::size_t at = out.size();
+        out.resize(at + runUnits);
+        std::memcpy(out.data() + at, raw.data(), raw.size());
+        std::size_t kept = at;
+        for (std::size_t i = at; i < at + runUnits; ++i) {
+            const char16_t u = out[i];
+            if (u == u'\r' || u == u'\n') {
+                out[kept++] = lineBreak;
+                if (u == u'\r' && i + 1 < at + runUnits && out[i + 1] == u'\n') ++i;
+            } else {
+                out[kept++] = u;
+            }
+        }
+        out.resize(kept);
+        return;
+    }
+    // iconv disagrees with the rule somewhere in this run: decode unit by unit, and keep the
+    // count of code units even for a character it refuses.
     for (std::size_t pos = from; pos < to;) {
         const GbkUnit u = GbkUnitAt(bytes.substr(0, to), pos);
-        if (u.kind == Kind::LineBreak) {
+        std::string one;
+        if (u.kind == Kind::LineBreak)
             out.push_back(lineBreak);
-        } else if (whole) {
-            AppendUtf16(raw, read, u.utf16, out);
-        } else {
-            // iconv disagrees with the rule somewhere in this run: decode alone, and keep
-            // the count of code units even for a character it refuses.
-            std::string one;
-            if (cd.append(bytes.substr(pos, u.bytes), one) && one.size() == u.utf16 * 2u)
-                AppendUtf16(one, 0, u.utf16, out);
-            else
-                out.append(u.utf16, u'\uFFFD');
-        }
-        read += RunUnits(u);
+        else if (cd.append(bytes.substr(pos, u.bytes), one) && one.size() == u.utf16 * 2u)
+            AppendUtf16(one, 0, u.utf16, out);
+        else
+            out.append(u.utf16, u'\uFFFD');
         pos += u.bytes;
     }
 }

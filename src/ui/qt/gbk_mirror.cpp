@@ -6,16 +6,6 @@
 
 namespace kalamo {
 
-std::size_t GbkMirror::UnitsOf(std::string_view bytes) {
-    std::size_t units = 0;
-    for (std::size_t pos = 0; pos < bytes.size();) {
-        const GbkUnit unit = GbkUnitAt(bytes, pos);
-        pos += unit.bytes;
-        units += unit.utf16;
-    }
-    return units;
-}
-
 std::size_t GbkMirror::nextCut(std::size_t byte) const {
     auto after = std::upper_bound(cuts_.begin(), cuts_.end(), byte);
     return after == cuts_.end() ? bytes_.size() : *after;
@@ -31,25 +21,44 @@ void GbkMirror::reset(std::string bytes) {
     bytes_ = std::move(bytes);
     cuts_.clear();
     marks_.assign(1, Mark{});
-    units_ = UnitsOf(bytes_);
-    refill(0);
+    Mark at;
+    while (at.byte < bytes_.size()) {
+        const GbkUnit unit = GbkUnitAt(bytes_, at.byte);
+        at.unit += unit.utf16;
+        at.byte += unit.bytes;
+        if (at.unit - marks_.back().unit >= kSpacing) marks_.push_back(at);
+    }
+    units_ = at.unit;
 }
 
 // Walks from a unit boundary up to the last boundary at or before both `unit` and `byte`.
-GbkMirror::Mark GbkMirror::walk(Mark at, std::size_t unit, std::size_t byte) const {
+// `window`, when given, receives a boundary at least three bytes before that one if the
+// walk passed one, else a mark of kNone.
+GbkMirror::Mark GbkMirror::walk(Mark at, std::size_t unit, std::size_t byte, Mark* window) const {
+    Mark recent[4] = {at, at, at, at};
+    std::size_t steps = 0;
+    std::size_t limit = nextCut(at.byte);
     while (at.unit < unit && at.byte < byte && at.byte < bytes_.size()) {
-        const Step step = stepAt(at.byte);
-        if (at.unit + step.units > unit || at.byte + step.bytes > byte) break;
-        at.unit += step.units;
+        if (at.byte >= limit) limit = nextCut(at.byte);
+        const GbkUnit step = GbkUnitAt(std::string_view(bytes_.data(), limit), at.byte);
+        if (at.unit + step.utf16 > unit || at.byte + step.bytes > byte) break;
+        at.unit += step.utf16;
         at.byte += step.bytes;
+        recent[steps++ % 4] = at;
+    }
+    if (window) {
+        *window = {kNone, kNone};
+        for (const Mark& m : recent)
+            if (m.byte + 3 <= at.byte && (window->byte == kNone || m.byte > window->byte))
+                *window = m;
     }
     return at;
 }
 
-GbkMirror::Mark GbkMirror::seekUnit(std::size_t unit) const {
+GbkMirror::Mark GbkMirror::seekUnit(std::size_t unit, Mark* window) const {
     auto after = std::upper_bound(marks_.begin(), marks_.end(), unit,
                                   [](std::size_t u, const Mark& m) { return u < m.unit; });
-    return walk(*std::prev(after), unit, bytes_.size());
+    return walk(*std::prev(after), unit, bytes_.size(), window);
 }
 
 GbkMirror::Mark GbkMirror::seekByte(std::size_t byte) const {
@@ -67,15 +76,18 @@ std::size_t GbkMirror::unitOf(std::size_t byte) const {
 }
 
 GbkMirror::Span GbkMirror::wholeUnits(std::size_t from, std::size_t to) const {
-    const Mark end = seekUnit(to);
+    const Mark start = seekUnit(from);
+    const Mark end = to <= start.unit ? start : walk(start, to, bytes_.size());
     const bool inside = end.unit < to && end.byte < bytes_.size();
-    return {seekUnit(from).unit, inside ? end.unit + stepAt(end.byte).units : end.unit};
+    return {start.unit, inside ? end.unit + stepAt(end.byte).units : end.unit};
 }
 
 std::u16string GbkMirror::utf16(std::size_t from, std::size_t to, char16_t lineBreak) const {
-    const std::size_t last = seekUnit(to).byte;
-    std::size_t pos = seekUnit(from).byte;
     std::u16string out;
+    if (to <= from) return out;
+    const Mark start = seekUnit(from);
+    const std::size_t last = walk(start, to, bytes_.size()).byte;
+    std::size_t pos = start.byte;
     for (auto cut = std::upper_bound(cuts_.begin(), cuts_.end(), pos);; ++cut) {
         const std::size_t end = cut == cuts_.end() || *cut >= last ? last : *cut;
         out += Gb18030ToUtf16Units(std::string_view(bytes_).substr(pos, end - pos), lineBreak);
@@ -96,14 +108,18 @@ std::vector<GbkMirror::Step> GbkMirror::stepsBetween(Mark from, std::size_t byte
 bool GbkMirror::replace(std::size_t unit, std::size_t removed, std::string_view added,
                         const std::vector<std::size_t>& strays) {
     if (unit + removed > units_) return false;
-    const Mark from = seekUnit(unit);
-    const Mark to = seekUnit(unit + removed);
+    Mark start;
+    const Mark from = seekUnit(unit, &start);
+    const Mark to = removed == 0 ? from : walk(from, unit + removed, bytes_.size());
     if (from.unit != unit || to.unit != unit + removed) return false;
     if (removed == 0 && added.empty()) return true;
 
     // A unit reads at most four bytes, so only the units from three bytes before the edit
     // on can read differently now.
-    const Mark start = from.byte >= 3 ? seekByte(from.byte - 3) : Mark{};
+    if (from.byte < 3)
+        start = Mark{};
+    else if (start.byte == kNone)
+        start = seekByte(from.byte - 3);
     const std::vector<Step> before = stepsBetween(start, from.byte);
     const std::size_t removedBytes = to.byte - from.byte;
     bytes_.replace(from.byte, removedBytes, added);

@@ -10,7 +10,7 @@ namespace kalamo {
 // The editor's text as the logic sees it (GBK bytes, line breaks as they came), kept beside
 // the widget's document so that an edit costs what it changes instead of a re-encoding of
 // the whole text. Document positions count UTF-16 units: one per line break and stray byte,
-// two for a character beyond the BMP (see GbkUnitAt). Marks a few thousand units apart tie
+// two for a character beyond the BMP (see GbkUnitAt). Marks a thousand or two units apart tie
 // them to byte offsets, so a lookup scans only a short run.
 //
 // Bytes are cut into units by GbkUnitAt, except where an edit put two units side by side
@@ -44,8 +44,6 @@ class GbkMirror {
     // The whole units [from, to) as the widget shows them, a line break as `lineBreak`.
     std::u16string utf16(std::size_t from, std::size_t to, char16_t lineBreak) const;
 
-    static std::size_t UnitsOf(std::string_view bytes);
-
   private:
     struct Mark {
         std::size_t unit = 0;
@@ -58,8 +56,8 @@ class GbkMirror {
 
     Step stepAt(std::size_t byte) const;
     std::size_t nextCut(std::size_t byte) const;
-    Mark walk(Mark from, std::size_t unit, std::size_t byte) const;
-    Mark seekUnit(std::size_t unit) const;
+    Mark walk(Mark from, std::size_t unit, std::size_t byte, Mark* window = nullptr) const;
+    Mark seekUnit(std::size_t unit, Mark* window = nullptr) const;
     Mark seekByte(std::size_t byte) const;
     std::vector<Step> stepsBetween(Mark from, std::size_t byte) const;
     void spliceCuts(std::size_t from, std::size_t oldTo, std::size_t newTo);
@@ -67,7 +65,8 @@ class GbkMirror {
                    std::size_t removedBytes, std::size_t addedBytes);
     void refill(std::size_t index);
 
-    static constexpr std::size_t kSpacing = 4096;
+    static constexpr std::size_t kSpacing = 1024;
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
     std::string bytes_;
     std::size_t units_ = 0;

@@ -187,6 +187,7 @@ void QtEditorView::replaceSelection(const std::string& gbk) {
     QTextCursor cursor = edit_.textCursor();
     const auto from = static_cast<std::size_t>(cursor.selectionStart());
     const auto removed = static_cast<std::size_t>(cursor.selectionEnd()) - from;
+    if (removed == 0 && gbk.empty()) return;
     const QString shown = QStringFromEditorBytes(gbk);
     quiet_ = true;
     cursor.insertText(shown);
