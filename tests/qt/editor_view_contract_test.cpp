@@ -68,6 +68,9 @@ std::vector<TextCase> TextCases() {
         {"lone trail bytes", "\x80x\xFF\x40y\x80"},
         {"truncated four-byte at the end", "ab\x81\x30\x81"},
         {"refused four-byte codes", "\x84\x31\xA5\x30|\xE3\x32\x9A\x36|\x82\x35\x90\x37"},
+        {"characters the document treats specially",
+         G("a\u2028b\u2029c\uFDD0d\uFDD1e\uFEFFf\u00A0g\th\uFFFCi\uFFFD") + std::string(1, '\0') +
+             "\x80" + std::string(1, '\0')},
         {"ciphertext", Ciphertext(4096)},
     };
 }

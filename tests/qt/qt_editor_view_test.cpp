@@ -158,8 +158,13 @@ TEST_F(EditorViewTest, OnlyTextChangesAreReported) {
 
 // Changes of format make the document report its whole text as changed; no byte may move.
 TEST_F(EditorViewTest, FormatChangesNeverRewriteBytes) {
-    const std::string texts[] = {"one\ntwo\rthree\n\r", "caf\xE9\x80\xFF\x81\x30",
-                                 "\xFD\xFD\n" + G("字") + "\x94\x39\xFC\x36\r\xEF"};
+    std::string noise(2048, '\0');
+    std::mt19937 random(3);
+    for (char& b : noise) b = static_cast<char>(random());
+    const std::string texts[] = {
+        "one\ntwo\rthree\n\r", "caf\xE9\x80\xFF\x81\x30",
+        "\xFD\xFD\n" + G("字") + "\x94\x39\xFC\x36\r\xEF",
+        G("a\u2028b\u2029c\uFDD0d\uFEFF\u00A0\uFFFC") + std::string(1, '\0') + "\x80", noise};
     for (const std::string& text : texts) {
         view.setText(text);
         changes = 0;
@@ -242,7 +247,9 @@ TEST_F(EditorViewTest, DeletingBetweenLoneLineEndsKeepsTheRestExact) {
 
 // Undo puts back what an edit took, stray bytes and all (line breaks come back as "\r\n").
 TEST_F(EditorViewTest, UndoRestoresStrayBytes) {
-    const std::string text = "ab\x80\xFF\x81" "0\xE9 cd";
+    const std::string text =
+        "ab\x80\xFF\x81"
+        "0\xE9 cd";
     view.setText(text);
     view.setSelectionStart(1);
     view.setSelectionLength(7);
