@@ -233,6 +233,25 @@ void BM_SetCiphertext10MB(benchmark::State& state) {
 }
 BENCHMARK(BM_SetCiphertext10MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
+// A change of format over the whole text makes the document report all of it as changed:
+// the view compares what it shows with what it holds instead of re-encoding, and no byte
+// moves. The worst case of a format change.
+void BM_FormatWholeText10MB(benchmark::State& state) {
+    Editor editor(Manuscript(10 * kMegabyte), true);
+    const std::string before = editor.view().text();
+    bool bold = false;
+    for (auto _ : state) {
+        QTextCursor all(editor.edit().document());
+        all.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setFontWeight((bold = !bold) ? QFont::Bold : QFont::Normal);
+        all.mergeCharFormat(format);
+    }
+    if (editor.view().text() != before || editor.changes() != 1)
+        state.SkipWithError("a format change moved bytes");
+}
+BENCHMARK(BM_FormatWholeText10MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
 // Saving a 10 MB text end to end: the editor's GBK text, replaced atomically on disk.
 void BM_SaveFromEditor10MB(benchmark::State& state) {
     TempFolder folder;

@@ -56,7 +56,8 @@ class Iconv {
         if (!ok()) return false;
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         const std::size_t before = out.size();
-        out.resize(before + in.size() * 4 + 8);
+        // Between GB18030 and UTF-16 a text at most doubles.
+        out.resize(before + in.size() * 2 + 8);
         char* src = const_cast<char*>(in.data());
         std::size_t srcLeft = in.size();
         std::size_t done = before;
@@ -126,8 +127,8 @@ void AppendUtf16(const std::string& raw, std::size_t from, std::size_t units, st
 // Decodes bytes[from, to), a run of characters and line breaks, unit for unit. Within such
 // a run only the bytes CR and LF decode to CR and LF, so the breaks fold in UTF-16.
 void DecodeRun(Iconv& cd, std::string_view bytes, std::size_t from, std::size_t to,
-               std::size_t runUnits, char16_t lineBreak, std::u16string& out) {
-    std::string raw;
+               std::size_t runUnits, char16_t lineBreak, std::u16string& out, std::string& raw) {
+    raw.clear();
     if (cd.append(bytes.substr(from, to - from), raw) && raw.size() == runUnits * 2) {
         const std::size_t at = out.size();
         out.resize(at + runUnits);
@@ -275,6 +276,7 @@ std::u16string Gb18030ToUtf16Units(std::string_view bytes, char16_t lineBreak) {
     if (bytes.empty()) return out;
     out.reserve(bytes.size());
     Iconv cd(kUtf16, "GB18030");
+    std::string raw;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         GbkUnit u = GbkUnitAt(bytes, pos);
@@ -294,7 +296,7 @@ std::u16string Gb18030ToUtf16Units(std::string_view bytes, char16_t lineBreak) {
             u = GbkUnitAt(bytes, end);
             if (u.kind == Kind::Stray) break;
         }
-        DecodeRun(cd, bytes, pos, end, units, lineBreak, out);
+        DecodeRun(cd, bytes, pos, end, units, lineBreak, out, raw);
         pos = end;
     }
     return out;

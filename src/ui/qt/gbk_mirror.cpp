@@ -67,6 +67,12 @@ GbkMirror::Mark GbkMirror::seekByte(std::size_t byte) const {
     return walk(*std::prev(after), units_, byte);
 }
 
+// Seeks `unit` from a boundary before it: by walking when it is near, else from the marks.
+GbkMirror::Mark GbkMirror::reach(Mark from, std::size_t unit) const {
+    return unit - std::min(unit, from.unit) > 2 * kSpacing ? seekUnit(unit)
+                                                           : walk(from, unit, bytes_.size());
+}
+
 std::size_t GbkMirror::byteOf(std::size_t unit) const {
     return seekUnit(unit).byte;
 }
@@ -77,7 +83,7 @@ std::size_t GbkMirror::unitOf(std::size_t byte) const {
 
 GbkMirror::Span GbkMirror::wholeUnits(std::size_t from, std::size_t to) const {
     const Mark start = seekUnit(from);
-    const Mark end = to <= start.unit ? start : walk(start, to, bytes_.size());
+    const Mark end = reach(start, to);
     const bool inside = end.unit < to && end.byte < bytes_.size();
     return {start.unit, inside ? end.unit + stepAt(end.byte).units : end.unit};
 }
@@ -86,7 +92,7 @@ std::u16string GbkMirror::utf16(std::size_t from, std::size_t to, char16_t lineB
     std::u16string out;
     if (to <= from) return out;
     const Mark start = seekUnit(from);
-    const std::size_t last = walk(start, to, bytes_.size()).byte;
+    const std::size_t last = reach(start, to).byte;
     std::size_t pos = start.byte;
     for (auto cut = std::upper_bound(cuts_.begin(), cuts_.end(), pos);; ++cut) {
         const std::size_t end = cut == cuts_.end() || *cut >= last ? last : *cut;
@@ -110,7 +116,7 @@ bool GbkMirror::replace(std::size_t unit, std::size_t removed, std::string_view 
     if (unit + removed > units_) return false;
     Mark start;
     const Mark from = seekUnit(unit, &start);
-    const Mark to = removed == 0 ? from : walk(from, unit + removed, bytes_.size());
+    const Mark to = reach(from, unit + removed);
     if (from.unit != unit || to.unit != unit + removed) return false;
     if (removed == 0 && added.empty()) return true;
 

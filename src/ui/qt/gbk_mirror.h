@@ -59,6 +59,7 @@ class GbkMirror {
     Mark walk(Mark from, std::size_t unit, std::size_t byte, Mark* window = nullptr) const;
     Mark seekUnit(std::size_t unit, Mark* window = nullptr) const;
     Mark seekByte(std::size_t byte) const;
+    Mark reach(Mark from, std::size_t unit) const;
     std::vector<Step> stepsBetween(Mark from, std::size_t byte) const;
     void spliceCuts(std::size_t from, std::size_t oldTo, std::size_t newTo);
     void moveMarks(std::size_t unit, std::size_t removed, std::size_t addedUnits,
