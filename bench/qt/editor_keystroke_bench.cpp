@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <algorithm>
 #include <memory>
+#include <random>
 
 #include "base/gbk.h"
 #include "bench_support.h"
@@ -213,6 +214,43 @@ void BM_OpenIntoEditor10MB(benchmark::State& state) {
     if (view.text() != gbk) state.SkipWithError("the editor does not hold the file");
 }
 BENCHMARK(BM_OpenIntoEditor10MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// 10 MB of enciphered bytes opened as text: about a third of them start no character and
+// ride through the widget as reserved code units, every line break kept as it came.
+void BM_SetCiphertext10MB(benchmark::State& state) {
+    std::mt19937 random(5);
+    std::string bytes(10 * kMegabyte, '\0');
+    for (char& b : bytes) b = static_cast<char>(random());
+    QPlainTextEdit edit;
+    edit.resize(1100, 750);
+    edit.show();
+    QtEditorView view(edit, [] {});
+    for (auto _ : state) {
+        view.setText(bytes);
+        QCoreApplication::processEvents();
+    }
+    if (view.text() != bytes) state.SkipWithError("the editor changed the bytes");
+}
+BENCHMARK(BM_SetCiphertext10MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// A change of format over the whole text makes the document report all of it as changed:
+// the view compares what it shows with what it holds instead of re-encoding, and no byte
+// moves. The worst case of a format change.
+void BM_FormatWholeText10MB(benchmark::State& state) {
+    Editor editor(Manuscript(10 * kMegabyte), true);
+    const std::string before = editor.view().text();
+    bool bold = false;
+    for (auto _ : state) {
+        QTextCursor all(editor.edit().document());
+        all.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setFontWeight((bold = !bold) ? QFont::Bold : QFont::Normal);
+        all.mergeCharFormat(format);
+    }
+    if (editor.view().text() != before || editor.changes() != 1)
+        state.SkipWithError("a format change moved bytes");
+}
+BENCHMARK(BM_FormatWholeText10MB)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // Saving a 10 MB text end to end: the editor's GBK text, replaced atomically on disk.
 void BM_SaveFromEditor10MB(benchmark::State& state) {

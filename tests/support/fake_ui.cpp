@@ -188,28 +188,12 @@ bool FakeUi::startProcess(const std::string& program, const std::vector<std::str
     return true;
 }
 
-FakeEditor::FakeEditor(FakeUi& ui)
-    : ui_(ui), text_(FindControl(MainWindowLayout(), "编辑框1")->text) {}
-
-void FakeEditor::setText(const std::string& t) {
-    text_ = t;
-    start_ = 0;
-    length_ = 0;
+void FakeUi::focusEditor() {
+    focus("编辑框1");
 }
 
-void FakeEditor::setSelectionStart(std::size_t s) {
-    start_ = std::min(s, text_.size());
-    length_ = 0;
-}
-
-void FakeEditor::setSelectionLength(std::size_t n) {
-    length_ = std::min(n, text_.size() - start_);
-}
-
-void FakeEditor::replaceSelection(const std::string& t) {
-    text_.replace(start_, length_, t);
-    start_ += t.size();
-    length_ = 0;
+std::string FakeUi::initialEditorText() const {
+    return FindControl(MainWindowLayout(), "编辑框1")->text;
 }
 
 }  // namespace kalamo::test

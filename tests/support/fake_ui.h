@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/editor_view.h"
+#include "support/fake_editor.h"
 #include "ui/layouts/window_layout.h"
 #include "ui/ui_event.h"
 #include "ui/ui_facade.h"
@@ -45,7 +45,7 @@ struct RecordedMessage {
 
 // A property bag built from the same layout tables as the real window. Message boxes and
 // file dialogs answer from scripts; one that nobody scripted fails the test.
-class FakeUi : public UiFacade {
+class FakeUi : public UiFacade, public FakeEditor::Host {
   public:
     FakeUi();
 
@@ -143,6 +143,10 @@ class FakeUi : public UiFacade {
     void openUrl(const std::string& url) override { urls_.push_back(url); }
     bool startProcess(const std::string& program, const std::vector<std::string>& args) override;
 
+    // FakeEditor::Host
+    void focusEditor() override;
+    std::string initialEditorText() const override;
+
     std::string focused() const { return focused_; }
     Colour textColourOf(const std::string& c) const { return at(c).textColour; }
     Colour backColourOf(const std::string& c) const { return at(c).backColour; }
@@ -170,46 +174,6 @@ class FakeUi : public UiFacade {
     std::string trayTip_, clipboard_, focused_;
     bool tray_ = false, dropTarget_ = false;
     int sounds_ = 0;
-};
-
-// The editor as a plain byte buffer, with the same selection rules as the real one.
-class FakeEditor : public EditorView {
-  public:
-    explicit FakeEditor(FakeUi& ui);
-    std::string text() const override { return text_; }
-    void setText(const std::string& t) override;
-    std::size_t textLength() const override { return text_.size(); }
-    std::size_t selectionStart() const override { return start_; }
-    std::size_t selectionLength() const override { return length_; }
-    void setSelectionStart(std::size_t s) override;
-    void setSelectionLength(std::size_t n) override;
-    std::string selectedText() const override { return text_.substr(start_, length_); }
-    void replaceSelection(const std::string& t) override;
-    void deleteSelection() override { replaceSelection({}); }
-    void pasteClipboard() override { replaceSelection(ui_.clipboardText()); }
-    void selectAll() override { start_ = 0, length_ = text_.size(); }
-    bool isEnabled() const override { return enabled_; }
-    void setEnabled(bool e) override { enabled_ = e; }
-    void alignLeft() override { alignedLeft_ = true; }
-    void focus() override { ui_.focus("编辑框1"); }
-    int fontSize() const override { return fontSize_; }
-    void setFontSize(int p) override { fontSize_ = p; }
-    Colour textColour() const override { return textColour_; }
-    void setTextColour(Colour c) override { textColour_ = c; }
-    Colour backColour() const override { return backColour_; }
-    void setBackColour(Colour c) override { backColour_ = c; }
-    Rect geometry() const override { return place_; }
-    void setGeometry(const Rect& r) override { place_ = r; }
-    bool alignedLeft() const { return alignedLeft_; }
-
-  private:
-    FakeUi& ui_;
-    std::string text_;
-    std::size_t start_ = 0, length_ = 0;
-    bool enabled_ = false, alignedLeft_ = false;
-    int fontSize_ = 16;
-    Colour textColour_ = 0, backColour_ = 0;
-    Rect place_{2, 64, 990, 743};
 };
 
 }  // namespace kalamo::test

@@ -6,21 +6,25 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 
 #include "ui/qt/qt_text.h"
 
 namespace kalamo {
 namespace {
 
-// Document text as the logic sees it: every kind of line break becomes "\r\n".
-std::string EncodeUnits(QString units) {
-    units.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    units.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return GbkLinesFromQString(units);
-}
-
 int DocumentLength(const QTextDocument& document) {
     return document.characterCount() - 1;
+}
+
+// The mirror's units as QTextCursor::selectedText shows them: the document turns the frame
+// marks it reserves into paragraph breaks too.
+QString AsSelectedText(const std::u16string& units) {
+    QString text(reinterpret_cast<const QChar*>(units.data()),
+                 static_cast<qsizetype>(units.size()));
+    for (QChar& c : text)
+        if (c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1) c = QChar::ParagraphSeparator;
+    return text;
 }
 
 QColor Blend(const QColor& a, const QColor& b, double share) {
@@ -41,24 +45,36 @@ QtEditorView::QtEditorView(QPlainTextEdit& edit, std::function<void()> changed)
     resync();
 }
 
-std::string QtEditorView::encodeRange(int from, int to) const {
+QString QtEditorView::documentUnits(std::size_t from, std::size_t to) const {
     if (to <= from) return {};
     QTextCursor cursor(edit_.document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    return EncodeUnits(cursor.selectedText());
+    cursor.setPosition(static_cast<int>(from));
+    cursor.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
+    return cursor.selectedText();
 }
 
 std::string QtEditorView::encodeDocument() const {
-    return encodeRange(0, DocumentLength(*edit_.document()));
+    return EditorBytesFromQString(
+               documentUnits(0, static_cast<std::size_t>(DocumentLength(*edit_.document()))))
+        .bytes;
 }
 
+QString QtEditorView::mirrorAsShown() const {
+    return AsSelectedText(mirror_.utf16(0, mirror_.units(), QChar::ParagraphSeparator));
+}
+
+// The last resort, when the widget and the mirror disagree on the length: the widget's text
+// encoded afresh. Stray bytes survive through their code units; every line break becomes
+// "\r\n".
 void QtEditorView::resync() {
-    mirror_.reset(encodeDocument());
+    const EditorBytes all = EditorBytesFromQString(
+        documentUnits(0, static_cast<std::size_t>(DocumentLength(*edit_.document()))));
+    mirror_.reset({});
+    mirror_.replace(0, 0, all.bytes, all.strays);
 }
 
 void QtEditorView::onContentsChange(int position, int removed, int added) {
-    if (settingText_) return;
+    if (quiet_) return;
     const int length = DocumentLength(*edit_.document());
     // The document may count its final, invisible block end in both the removed and the
     // added run; the text the logic sees has no such character.
@@ -71,37 +87,62 @@ void QtEditorView::onContentsChange(int position, int removed, int added) {
                             static_cast<long long>(mirror_.units()) - removed + added == length;
     if (!consistent) {
         resync();
-    } else {
-        // A surrogate half next to the change may have found or lost its partner.
-        const QTextDocument& document = *edit_.document();
-        if (position > 0 && document.characterAt(position - 1).isHighSurrogate()) {
-            --position;
-            ++removed;
-            ++added;
-        }
-        if (document.characterAt(position + added).isLowSurrogate()) {
-            ++removed;
-            ++added;
-        }
-        const auto from = static_cast<std::size_t>(position);
-        const std::string bytes = encodeRange(position, position + added);
-        if (removed == added) {
-            const std::size_t start = mirror_.byteOf(from);
-            const std::size_t end = mirror_.byteOf(from + static_cast<std::size_t>(removed));
-            if (mirror_.bytes().compare(start, end - start, bytes) == 0) return;  // format only
-        }
-        if (!mirror_.replace(from, static_cast<std::size_t>(removed), bytes) ||
-            mirror_.units() != static_cast<std::size_t>(length))
-            resync();
+    } else if (!mirrorChange(static_cast<std::size_t>(position), static_cast<std::size_t>(removed),
+                             static_cast<std::size_t>(added))) {
+        return;  // the format changed, not the text
     }
     if (changed_) changed_();
 }
 
+// Qt may report a wider range than the edit (a format change, an input-method commit, a
+// merge of blocks): only the units that differ are encoded and replaced. False when none do.
+bool QtEditorView::mirrorChange(std::size_t position, std::size_t removed, std::size_t added) {
+    // Whole units of the mirror; the text around the reported range is the same before and
+    // after, so widening both sides alike keeps them comparable. A surrogate half next to the
+    // range may have found or lost its partner: it joins the range too.
+    const QTextDocument& document = *edit_.document();
+    GbkMirror::Span span = mirror_.wholeUnits(position, position + removed);
+    const auto pairsAt = [&document](std::size_t at) {
+        return at > 0 && document.characterAt(static_cast<int>(at) - 1).isHighSurrogate() &&
+               document.characterAt(static_cast<int>(at)).isLowSurrogate();
+    };
+    if (pairsAt(span.from)) span = mirror_.wholeUnits(span.from - 1, span.to);
+    if (pairsAt(span.to - removed + added)) span = mirror_.wholeUnits(span.from, span.to + 1);
+    const QString before =
+        AsSelectedText(mirror_.utf16(span.from, span.to, QChar::ParagraphSeparator));
+    const QString after = documentUnits(span.from, span.to - removed + added);
+
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype head = 0;
+    while (head < shorter && before[head] == after[head]) ++head;
+    if (head > 0 && before[head - 1].isHighSurrogate()) --head;  // keep a pair whole
+    qsizetype tail = 0;
+    while (tail < shorter - head &&
+           before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    const auto splitsPair = [tail](const QString& text, qsizetype head) {
+        const qsizetype first = text.size() - tail;
+        return first > head && text[first].isLowSurrogate() && text[first - 1].isHighSurrogate();
+    };
+    if (tail > 0 && (splitsPair(before, head) || splitsPair(after, head))) --tail;
+    if (head == before.size() && head == after.size()) return false;
+
+    const EditorBytes bytes = EditorBytesFromQString(after.mid(head, after.size() - head - tail));
+    const std::size_t length = static_cast<std::size_t>(DocumentLength(*edit_.document()));
+    if (!mirror_.replace(span.from + static_cast<std::size_t>(head),
+                         static_cast<std::size_t>(before.size() - head - tail), bytes.bytes,
+                         bytes.strays) ||
+        mirror_.units() != length)
+        resync();
+    return true;
+}
+
 void QtEditorView::setText(const std::string& gbk) {
-    settingText_ = true;
-    edit_.setPlainText(QStringFromGbkLines(gbk));
-    settingText_ = false;
-    resync();
+    quiet_ = true;
+    edit_.setPlainText(QStringFromEditorBytes(gbk));
+    quiet_ = false;
+    mirror_.reset(gbk);
+    if (mirror_.units() != static_cast<std::size_t>(DocumentLength(*edit_.document()))) resync();
     if (changed_) changed_();
 }
 
@@ -141,8 +182,22 @@ void QtEditorView::insertAtSelection(const QString& text) {
     edit_.setTextCursor(cursor);
 }
 
+// The given bytes go to the mirror as they are, line breaks and stray bytes included.
 void QtEditorView::replaceSelection(const std::string& gbk) {
-    insertAtSelection(QStringFromGbkLines(gbk));
+    QTextCursor cursor = edit_.textCursor();
+    const auto from = static_cast<std::size_t>(cursor.selectionStart());
+    const auto removed = static_cast<std::size_t>(cursor.selectionEnd()) - from;
+    if (removed == 0 && gbk.empty()) return;
+    const QString shown = QStringFromEditorBytes(gbk);
+    quiet_ = true;
+    cursor.insertText(shown);
+    quiet_ = false;
+    edit_.setTextCursor(cursor);
+    const auto length = static_cast<std::size_t>(DocumentLength(*edit_.document()));
+    if (length != mirror_.units() - removed + static_cast<std::size_t>(shown.size()) ||
+        !mirror_.replace(from, removed, gbk) || mirror_.units() != length)
+        resync();
+    if (changed_) changed_();
 }
 
 void QtEditorView::deleteSelection() {

@@ -10,8 +10,10 @@ class QPlainTextEdit;
 
 namespace kalamo {
 
-// A multi-line edit box as the logic sees it: GBK text with "\r\n" line breaks, positions in
-// bytes. The GBK text is mirrored from the document's change signal (see GbkMirror).
+// A multi-line edit box as the logic sees it: GBK bytes, positions in bytes. The bytes given
+// to setText come back unchanged until the user edits, and an edit changes only what it
+// touches: the bytes are mirrored from the document's change signal (see GbkMirror), stray
+// bytes ride through the widget as reserved code units, and each line break keeps its bytes.
 class QtEditorView : public QObject, public EditorView {
     Q_OBJECT
   public:
@@ -19,8 +21,11 @@ class QtEditorView : public QObject, public EditorView {
     QtEditorView(QPlainTextEdit& edit, std::function<void()> changed);
 
     QPlainTextEdit& widget() const { return edit_; }
-    // The whole document encoded afresh, to check the mirror against.
+    // The whole document encoded afresh (every line break as "\r\n"), to check the mirror
+    // against.
     std::string encodeDocument() const;
+    // The mirror decoded as the widget should show it, to check it against the widget.
+    QString mirrorAsShown() const;
 
     std::string text() const override { return mirror_.bytes(); }
     void setText(const std::string& gbk) override;
@@ -53,14 +58,15 @@ class QtEditorView : public QObject, public EditorView {
 
   private:
     void onContentsChange(int position, int removed, int added);
+    bool mirrorChange(std::size_t position, std::size_t removed, std::size_t added);
     void resync();
-    std::string encodeRange(int from, int to) const;
+    QString documentUnits(std::size_t from, std::size_t to) const;
     void insertAtSelection(const QString& text);
 
     QPlainTextEdit& edit_;
     std::function<void()> changed_;
     GbkMirror mirror_;
-    bool settingText_ = false;
+    bool quiet_ = false;  // the caller updates the mirror itself
     int fontSize_ = 16;
     Colour textColour_ = 0;
     Colour backColour_ = 0xFFFFFF;

@@ -30,6 +30,27 @@ std::string GbkLinesFromQString(const QString& text) {
     return GbkFromQString(crlf);
 }
 
+QString QStringFromEditorBytes(std::string_view bytes) {
+    const std::u16string units = Gb18030ToUtf16Units(bytes, u'\n');
+    return QString(reinterpret_cast<const QChar*>(units.data()),
+                   static_cast<qsizetype>(units.size()));
+}
+
+EditorBytes EditorBytesFromQString(const QString& units) {
+    std::u16string text;
+    text.reserve(static_cast<std::size_t>(units.size()));
+    for (const QChar c : units) {
+        const char16_t u = c.unicode();
+        if (u == u'\n' || u == u'\r' || u == QChar::ParagraphSeparator || u == QChar::LineSeparator)
+            text += u"\r\n";
+        else
+            text += u;
+    }
+    EditorBytes out;
+    out.bytes = Utf16UnitsToGb18030(text, &out.strays);
+    return out;
+}
+
 QString QStringFromNative(std::string_view path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
 }
