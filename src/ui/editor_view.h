@@ -32,6 +32,8 @@ class EditorView {
     virtual void setEnabled(bool enabled) = 0;
     virtual void alignLeft() = 0;
     virtual void focus() = 0;
+    // Paints the editor now, before a long task keeps the event loop from doing it.
+    virtual void paintNow() = 0;
 
     virtual int fontSize() const = 0;
     virtual void setFontSize(int points) = 0;

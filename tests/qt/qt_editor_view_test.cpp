@@ -317,5 +317,25 @@ TEST_F(EditorViewTest, RandomEditsKeepTheMirrorEqualToAFullEncoding) {
     }
 }
 
+// A long task after "正在加载中..." blocks the event loop; the text must be on screen first.
+TEST_F(EditorViewTest, PaintNowPaintsBeforeReturning) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    edit.viewport()->installEventFilter(&counter);
+    view.setText(G("正在加载中..."));
+    EXPECT_EQ(counter.paints, 0) << "without it nothing is painted until the loop runs";
+    view.paintNow();
+    EXPECT_GE(counter.paints, 1);
+    EXPECT_EQ(view.text(), G("正在加载中..."));
+    edit.viewport()->removeEventFilter(&counter);
+}
+
 }  // namespace
 }  // namespace kalamo::test

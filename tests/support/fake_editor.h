@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "ui/editor_view.h"
 
@@ -37,6 +38,9 @@ class FakeEditor : public EditorView {
     void setEnabled(bool e) override { enabled_ = e; }
     void alignLeft() override { alignedLeft_ = true; }
     void focus() override { host_.focusEditor(); }
+    void paintNow() override { painted_.push_back(text_); }
+    // The text on screen at each paintNow.
+    const std::vector<std::string>& painted() const { return painted_; }
     int fontSize() const override { return fontSize_; }
     void setFontSize(int p) override { fontSize_ = p; }
     Colour textColour() const override { return textColour_; }
@@ -57,6 +61,7 @@ class FakeEditor : public EditorView {
     int fontSize_ = 16;
     Colour textColour_ = 0, backColour_ = 0;
     Rect place_{2, 64, 990, 743};
+    std::vector<std::string> painted_;
 };
 
 }  // namespace kalamo::test

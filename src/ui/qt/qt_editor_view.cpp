@@ -233,6 +233,10 @@ void QtEditorView::focus() {
     edit_.setFocus(Qt::OtherFocusReason);
 }
 
+void QtEditorView::paintNow() {
+    edit_.viewport()->repaint();
+}
+
 void QtEditorView::setFontSize(int points) {
     if (points <= 0) return;
     fontSize_ = points;

@@ -45,6 +45,7 @@ class QtEditorView : public QObject, public EditorView {
     void setEnabled(bool enabled) override;
     void alignLeft() override;
     void focus() override;
+    void paintNow() override;
 
     int fontSize() const override { return fontSize_; }
     void setFontSize(int points) override;
