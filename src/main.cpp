@@ -8,6 +8,7 @@
 #include "core/settings_store.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_process_paths.h"
+#include "platform/linux/linux_process_runner.h"
 #include "platform/linux/machine_ini_store.h"
 #include "platform/linux/system_clock.h"
 #include "ui/qt/qt_ui.h"
@@ -17,7 +18,7 @@ namespace {
 // One run: the platform services, the context and the subsystems, in construction order.
 struct Run {
     Run(kalamo::QtUi& qt, std::vector<std::string> args)
-        : k(kalamo::Services{qt.facade(), qt.editor(), settings, files, clock, paths},
+        : k(kalamo::Services{qt.facade(), qt.editor(), settings, files, clock, paths, processes},
             std::move(args)) {
         qt.facade().setEventSink(&app.router);
     }
@@ -27,6 +28,7 @@ struct Run {
     kalamo::LinuxFileSystem files;
     kalamo::SettingsStore settings{paths, machine, files};
     kalamo::SystemClock clock;
+    kalamo::LinuxProcessRunner processes;
     kalamo::Kalamo k;
     kalamo::KalamoApp app{k};
 };

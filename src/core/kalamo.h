@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/process_paths.h"
+#include "platform/process_runner.h"
 #include "ui/editor_view.h"
 #include "ui/ui_facade.h"
 
@@ -20,6 +21,7 @@ struct Services {
     FileSystem& files;
     const Clock& clock;
     const ProcessPaths& paths;
+    ProcessRunner& processes;
 };
 
 struct HotkeyIds {

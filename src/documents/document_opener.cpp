@@ -4,6 +4,7 @@
 #include "base/path_text.h"
 #include "base/stamps.h"
 #include "core/messages.h"
+#include "documents/word_import.h"
 
 namespace kalamo {
 namespace {
@@ -23,6 +24,28 @@ FileDialogSpec OpenDialog(const std::string& folder, int filter) {
     return spec;
 }
 
+std::string WordFailureText(WordImportFailure failure) {
+    switch (failure) {
+        case WordImportFailure::Unreadable:
+            return "文件不存在或者没有读取权限。";
+        case WordImportFailure::NotWordFile:
+            return "这不是Word文档，或者文档已经损坏。";
+        case WordImportFailure::PasswordProtected:
+            return "这个Word文档设置了密码保护，请先在Word中取消密码。";
+        case WordImportFailure::AntiwordMissing:
+            return "打开.doc文档需要antiword程序，系统中没有安装。请安装antiword后再试"
+                   "（sudo apt-get install antiword）。";
+        case WordImportFailure::TooLarge:
+            return "文档的文字太多，无法打开。";
+        case WordImportFailure::TimedOut:
+            return "读取文档的时间太长，已经停止。";
+        case WordImportFailure::AntiwordFailed:
+        case WordImportFailure::None:
+            break;
+    }
+    return "antiword无法读取这个文档。";
+}
+
 }  // namespace
 
 void DocumentOpener::refuseWhileWriting() {
@@ -39,10 +62,13 @@ void DocumentOpener::OpenDocument(const std::string& given, int filter) {
     }
     const std::string extension = ExtensionOf(path);
     if (extension == "wav") return player_.OpenPlayer(path);
-    if (extension != "txt" && extension != "kmt") return;
+    const bool word = extension == "doc" || extension == "docx";
+    if (extension != "txt" && extension != "kmt" && !word) return;
     if (k_.writing.on) return refuseWhileWriting();
     if (!readable(path)) return;
-    if (extension == "txt")
+    if (word)
+        openWordDocument(path);
+    else if (extension == "txt")
         openPlainText(path);
     else
         openEnciphered(path);
@@ -81,6 +107,29 @@ void DocumentOpener::openEnciphered(const std::string& path) {
     k_.writing.openedFromFile = true;
     k_.s.editor.alignLeft();
     k_.s.settings.writeSetting("软件设置", "kmt使用", DayStamp(k_.s.clock.now()));
+}
+
+// The import blocks the window, so "正在加载中..." is painted first. A document that gives no
+// text starts no writing: the editor gets back what it showed.
+void DocumentOpener::openWordDocument(const std::string& path) {
+    EditorView& editor = k_.s.editor;
+    const std::string shown = editor.text();
+    editor.setText("正在加载中...");
+    editor.paintNow();
+    const WordImportResult imported = WordImport(k_.s.processes).importDocument(path);
+    if (!imported.ok()) {
+        editor.setText(shown);
+        Say(k_.s.ui,
+            "打开失败：" + GbkFromNativeName(path) + "\r\n" + WordFailureText(imported.failure));
+        return;
+    }
+    startDocument(path);
+    k_.writing.documentFormat = {};
+    k_.writing.documentCut = false;
+    k_.writing.documentEnciphered = false;
+    editor.setText(imported.text);
+    k_.writing.openedFromFile = true;
+    editor.alignLeft();
 }
 
 void DocumentOpener::OnFilesDropped(const std::vector<std::string>& paths) {

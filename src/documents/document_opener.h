@@ -31,6 +31,7 @@ class DocumentOpener {
     bool readable(const std::string& path);
     void openPlainText(const std::string& path);
     void openEnciphered(const std::string& path);
+    void openWordDocument(const std::string& path);
     void startDocument(const std::string& path);
     void refuseWhileWriting();
 

@@ -131,5 +131,42 @@ TEST_F(Opening, DroppedTextGoesInAtTheCaretAndReplacesNoSelection) {
     EXPECT_EQ(t.editor.selectionLength(), 0u);
 }
 
+std::string WordFixture(const char* name) {
+    return std::string(KALAMO_TEST_DATA) + "/word/" + name;
+}
+
+TEST_F(Opening, AWordDocumentShowsLoadingThenItsTextAndSavesBesideItself) {
+    const std::string path = t.dir.file("paragraphs.docx");
+    Spit(path, Slurp(WordFixture("paragraphs.docx")));
+    t.ui.setClipboardText("剪贴板");
+    opener.OpenDocument(path);
+    ASSERT_TRUE(t.k.writing.on);
+    EXPECT_EQ(t.editor.painted(), std::vector<std::string>{"正在加载中..."});
+    EXPECT_EQ(t.editor.text(), "第一段\t制表\r\n第二段\r\n换行 A&B<中\r\n\r\n7框");
+    EXPECT_EQ(t.ui.text("章节名称"), "paragraphs");
+    EXPECT_TRUE(t.k.writing.openedFromFile);
+    EXPECT_EQ(t.ui.clipboardText(), "剪贴板") << "the clipboard is never touched";
+}
+
+// A document that gives no text says why and starts nothing.
+TEST_F(Opening, AWordFileThatCannotBeReadSaysWhyAndStartsNothing) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"photo.docx", "不是Word文档"},
+        {"encrypted.docx", "密码保护"},
+        {"bomb.docx", "文字太多"},
+    };
+    for (const auto& [name, reason] : cases) {
+        SCOPED_TRACE(name);
+        t.editor.setText("感谢您的使用");
+        opener.OpenDocument(WordFixture(name));
+        EXPECT_FALSE(t.k.writing.on);
+        EXPECT_EQ(t.editor.text(), "感谢您的使用");
+        EXPECT_EQ(t.ui.text("章节名称"), "");
+        ASSERT_FALSE(t.ui.messages().empty());
+        EXPECT_NE(t.ui.messageTexts().back().find(reason), std::string::npos)
+            << GbkToUtf8(t.ui.messageTexts().back());
+    }
+}
+
 }  // namespace
 }  // namespace kalamo::test

@@ -16,6 +16,7 @@
 #include "core/task_board.h"
 #include "core/update_check.h"
 #include "platform/linux/linux_file_system.h"
+#include "platform/linux/linux_process_runner.h"
 #include "support/fake_ui.h"
 
 namespace kalamo::test {
@@ -113,10 +114,11 @@ struct TestKalamo {
     LinuxFileSystem files;
     SettingsStore settings{paths, machine, files};
     FakeClock clock;
+    LinuxProcessRunner processes;
     FakeUi ui;
     FakeEditor editor{ui};
     RecordingParts parts;
-    Kalamo k{Services{ui, editor, settings, files, clock, paths}, {}};
+    Kalamo k{Services{ui, editor, settings, files, clock, paths, processes}, {}};
 
     std::string ini(const std::string& section, const std::string& key) const {
         return settings.readSetting(section, key);
