@@ -2,8 +2,8 @@
 
 #include <map>
 #include <set>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "platform/file_system.h"
 
