@@ -75,9 +75,12 @@ void DocumentOpener::openEnciphered(const std::string& path) {
     cipher_.askPassword();
     const std::string bytes = k_.s.files.readAll(path).value_or(std::string());
     k_.writing.documentFormat = {};
-    k_.writing.documentCut = false;
     k_.writing.documentEnciphered = true;
-    k_.s.editor.setText(cipher_.decipher(bytes, k_.writing.documentPassword));
+    const std::string text = cipher_.decipher(bytes, k_.writing.documentPassword);
+    k_.s.editor.setText(text);
+    // The garbled text of a wrong password may hold bytes the editor cannot keep as they are;
+    // saved over the document, what it shows instead would lose the document for good.
+    k_.writing.documentCut = k_.s.editor.text() != text;
     k_.writing.openedFromFile = true;
     k_.s.editor.alignLeft();
     k_.s.settings.writeSetting("软件设置", "kmt使用", DayStamp(k_.s.clock.now()));

@@ -162,6 +162,46 @@ TEST_F(KmtDocuments, AWrongPasswordGarblesAndSavingItAgainRestoresTheFile) {
     EXPECT_EQ(Slurp(path), original);
 }
 
+// An editor that cannot hold every byte: a line feed alone comes back as CR LF.
+class LossyEditor : public FakeEditor {
+  public:
+    using FakeEditor::FakeEditor;
+    void setText(const std::string& text) override {
+        std::string held;
+        for (std::size_t i = 0; i < text.size(); ++i)
+            held += text[i] == '\n' && (i == 0 || text[i - 1] != '\r') ? "\r\n" : text.substr(i, 1);
+        FakeEditor::setText(held);
+    }
+};
+
+// A text the editor does not show as it was deciphered is never saved over its document:
+// the file would be lost for good, under any password.
+TEST(KmtWrongPassword, ATextTheEditorCannotHoldIsNotSavedOverItsDocument) {
+    TestKalamo t;
+    LossyEditor editor{t.ui};
+    Kalamo k{Services{t.ui, editor, t.settings, t.files, t.clock, t.paths}, {}};
+    KalamoApp app{k};
+    t.ui.setEventSink(&app.router);
+    const std::string garbled = "\x8F\n\xA1";
+    const std::string path = t.dir.file("秘.kmt");
+    const std::string original = TextCipher::encipher(garbled, std::string(FixedPassPhrase) + "乙");
+    Spit(path, original);
+    t.ui.chooseNextFile(path);
+    t.ui.onNextModal([](FakeUi& ui) {
+        ui.setText(kBox, "乙");
+        ui.pressKey(kBox, 13);
+    });
+    t.ui.chooseMenu(kMenuOpenFile);
+    ASSERT_EQ(editor.text(), "\x8F\r\n\xA1");
+    t.ui.answerNext(MessageAnswer::Yes);  // overwrite
+    t.ui.answerNext(MessageAnswer::No);   // nor elsewhere
+    t.ui.click("开始书写按钮");
+    EXPECT_EQ(Slurp(path), original);
+    ASSERT_EQ(t.ui.messages().size(), 2u);
+    EXPECT_EQ(t.ui.messages()[1].box.buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(k.writing.on);
+}
+
 // A document made by another tool (scripts/make_kmt_fixture.sh, with openssl) under 密码
 // opens to its exact text, and saving it unchanged writes the same bytes.
 TEST_F(KmtDocuments, AnOutsideDocumentOpensAndSavesByteForByte) {
