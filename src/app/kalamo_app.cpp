@@ -13,6 +13,7 @@ KalamoApp::KalamoApp(Kalamo& kalamo, PartOverrides overrides) : k(kalamo), o_(ov
     routeMenus();
     routeControls();
     routeHotkeys();
+    routePasswordWindow();
 }
 
 void KalamoApp::onCreated() {
@@ -125,6 +126,13 @@ void KalamoApp::routeHotkeys() {
     router.addHotkey(&k.hotkeys.f1, [this] { settingsPanel.ShowSupportPage(); });
     router.addHotkey(&k.hotkeys.f4, [this] { lists_.OpenScheduleWindow(); });
     router.addHotkey(&k.hotkeys.f6, [this] { lists_.OpenShoppingWindow(); });
+}
+
+void KalamoApp::routePasswordWindow() {
+    router.add({kPasswordWindow, "信息2", EventKind::Click,
+                [this](const UiEvent&) { passwordWindow.OnConfirmClicked(); }});
+    router.add({kPasswordWindow, "编辑框1", EventKind::KeyPress,
+                [this](const UiEvent& e) { passwordWindow.OnEditKey(e.key); }});
 }
 
 void KalamoApp::openNewWindow() {

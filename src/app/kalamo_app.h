@@ -6,7 +6,7 @@
 #include "appearance/first_run_wizard_stand_in.h"
 #include "core/kalamo.h"
 #include "documents/document_opener.h"
-#include "documents/documents_stand_in.h"
+#include "documents/password_window.h"
 #include "editor/editor_commands_stand_in.h"
 #include "lists/lists_stand_in.h"
 #include "settings/settings_panel_controller.h"
@@ -50,7 +50,6 @@ class KalamoApp {
   private:
     AppearanceStandIn appearanceStandIn_{k};
     FirstRunWizardStandIn wizardStandIn_{k};
-    DocumentsStandIn documents_{k};
     StatsStandIn stats_;
     ToolsStandIn tools_;
     EditorCommandsStandIn editorCommands_;
@@ -66,13 +65,14 @@ class KalamoApp {
     Appearance& appearance{pick(o_.appearance, appearanceStandIn_)};
     StatisticsWindow& statistics{pick(o_.statistics, stats_)};
     PointsLedger points{k};
+    PasswordWindow passwordWindow{k};
     MainWindowController window{k, appearance};
     SettingsPanelController settingsPanel{k, window, pick(o_.tasks, stats_)};
     SettingsPanel& panel{pick<SettingsPanel>(o_.panel, settingsPanel)};
     WritingModes modes{k, panel, appearance};
-    DocumentSaver saver{k, modes, pick(o_.documents, documents_)};
+    DocumentSaver saver{k, modes, pick(o_.documents, passwordWindow)};
     DocumentLoader loader{k};
-    DocumentOpener opener{k, modes, pick(o_.documents, documents_), pick(o_.player, tools_)};
+    DocumentOpener opener{k, modes, pick(o_.documents, passwordWindow), pick(o_.player, tools_)};
     StartUp startUp{k,
                     {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance, statistics,
                      pick(o_.updates, tools_), panel, loader}};
@@ -82,6 +82,7 @@ class KalamoApp {
     void routeMenus();
     void routeControls();
     void routeHotkeys();
+    void routePasswordWindow();
     void openNewWindow();
 };
 

@@ -103,6 +103,8 @@ void DocumentOpener::openEnciphered(const std::string& path) {
     k_.writing.documentFormat = {};
     k_.writing.documentCut = false;
     k_.writing.documentEnciphered = true;
+    // The editor keeps every byte, so the garbled text of a wrong password saved under the
+    // same password gives the document back.
     k_.s.editor.setText(cipher_.decipher(bytes, k_.writing.documentPassword));
     k_.writing.openedFromFile = true;
     k_.s.editor.alignLeft();

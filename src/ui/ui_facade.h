@@ -38,6 +38,7 @@ class UiFacade {
     virtual void setListIndex(const std::string& control, int index) = 0;
     virtual Colour pickerColour(const std::string& control) const = 0;
     virtual void setPickerColour(const std::string& control, Colour colour) = 0;
+    virtual Colour textColour(const std::string& control) const = 0;
     virtual void setTextColour(const std::string& control, Colour colour) = 0;
     virtual void setBackColour(const std::string& control, Colour colour) = 0;
     virtual Rect geometry(const std::string& control) const = 0;
@@ -63,6 +64,11 @@ class UiFacade {
     virtual void showWindow(const std::string& window) = 0;
     virtual void hideWindow(const std::string& window) = 0;
     virtual bool isWindowVisible(const std::string& window) const = 0;
+    // Shows a window other than the main one, modal for the whole program, and returns once
+    // it has been closed, by closeWindow from the logic or by its close box. Meanwhile events
+    // of its controls arrive as {window, control, kind}. A window that is open already or
+    // that no layout names returns at once.
+    virtual void runModal(const std::string& window) = 0;
     // Closing a window raises its will-be-destroyed event first; a handler of that event
     // may call cancelClose, and the window then stays open as it was.
     virtual void closeWindow(const std::string& window) = 0;
@@ -82,6 +88,8 @@ class UiFacade {
     virtual void setAlwaysOnTop(const std::string& window, bool onTop) = 0;
     virtual int windowOpacity(const std::string& window) const = 0;  // 0..255
     virtual void setWindowOpacity(const std::string& window, int alpha) = 0;
+    // The window's ground colour: the one last set, else the toolkit's own.
+    virtual Colour windowBackground(const std::string& window) const = 0;
     virtual void setWindowBackground(const std::string& window, Colour colour) = 0;
     virtual void beginSystemMove(const std::string& window) = 0;
     virtual void beginSystemResize(const std::string& window, ResizeEdge edge) = 0;

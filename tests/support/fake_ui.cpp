@@ -2,21 +2,38 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "base/gbk.h"
 
 namespace kalamo::test {
 
+namespace {
+
+FakeControl FromSpec(const ControlSpec& c) {
+    FakeControl f;
+    f.text = c.text;
+    f.visible = c.visible;
+    f.enabled = c.enabled;
+    f.checked = c.checked;
+    f.place = c.place;
+    return f;
+}
+
+}  // namespace
+
 FakeUi::FakeUi() {
     const WindowSpec& layout = MainWindowLayout();
     for (const ControlSpec& c : layout.controls) {
-        FakeControl f;
-        f.text = c.text;
-        f.visible = c.visible;
-        f.enabled = c.enabled;
-        f.checked = c.checked;
-        f.place = c.place;
-        controls_[c.name] = f;
+        controls_[c.name] = FromSpec(c);
         if (c.kind == ControlKind::Timer) timers_[c.name] = c.period;
+    }
+    for (const WindowSpec* other : OtherWindowLayouts()) {
+        for (const ControlSpec& c : other->controls)
+            controls_[other->name + "." + c.name] = FromSpec(c);
+        FakeWindow& w = windows_[other->name];
+        w.caption = other->caption;
+        w.place = other->place;
     }
     for (const StatusPartSpec& p : layout.statusParts) {
         statusTexts_.push_back(p.text);
@@ -63,6 +80,35 @@ std::vector<std::string> FakeUi::messageTexts() const {
 void FakeUi::fire(const UiEvent& e) {
     ASSERT_NE(sink_, nullptr) << "no logic attached";
     sink_->handle(e);
+}
+
+// The longest window name wins, as window names may hold dots themselves.
+UiEvent FakeUi::eventOf(const std::string& control, EventKind kind) const {
+    std::string window = kMainWindow, name = control;
+    std::size_t longest = 0;
+    for (const WindowSpec* other : OtherWindowLayouts()) {
+        const std::string& w = other->name;
+        if (w.size() > longest && control.size() > w.size() &&
+            control.compare(0, w.size(), w) == 0 && control[w.size()] == '.') {
+            window = w;
+            name = control.substr(w.size() + 1);
+            longest = w.size();
+        }
+    }
+    return UiEvent(window, name, kind);
+}
+
+void FakeUi::pressKey(const std::string& control, int key, int modifiers) {
+    UiEvent e = eventOf(control, EventKind::KeyPress);
+    e.key = key;
+    e.modifiers = modifiers;
+    fire(e);
+}
+
+void FakeUi::type(const std::string& control, const std::string& text) {
+    at(control).text += text;
+    pressKey(control, 229);  // what an input method reports for composed text
+    fire(eventOf(control, EventKind::TextChanged));
 }
 
 void FakeUi::pressHotkey(int id) {
@@ -116,12 +162,37 @@ void FakeUi::setMenuChecked(const std::string& item, bool checked) {
     menuChecked_[item] = checked;
 }
 
+void FakeUi::runModal(const std::string& w) {
+    FakeWindow& f = win(w);
+    const bool known = std::any_of(OtherWindowLayouts().begin(), OtherWindowLayouts().end(),
+                                   [&](const WindowSpec* layout) { return layout->name == w; });
+    if (!known || f.visible) {
+        ADD_FAILURE() << "runModal of " << GbkToUtf8(w)
+                      << (known ? ", open already" : ", no such window");
+        return;
+    }
+    f.visible = true;
+    f.closed = false;
+    f.modal = true;
+    modalsRun_.push_back(w);
+    if (modals_.empty()) {
+        ADD_FAILURE() << "unscripted modal window: " << GbkToUtf8(w);
+    } else {
+        std::function<void(FakeUi&)> action = std::move(modals_.front());
+        modals_.pop_front();
+        action(*this);
+        if (f.visible) ADD_FAILURE() << "the modal window " << GbkToUtf8(w) << " is still open";
+    }
+    if (f.visible) closeWindow(w);  // as its close box would
+    f.modal = false;
+}
+
 void FakeUi::closeWindow(const std::string& w) {
     FakeWindow& f = win(w);
     if (f.closed) return;
     f.closed = true;
     f.visible = false;
-    if (w == kMainWindow && sink_) sink_->handle({kMainWindow, {}, EventKind::WillBeDestroyed});
+    if (sink_) sink_->handle({w, {}, EventKind::WillBeDestroyed});
     if (!cancelled_.erase(w)) return;
     f.closed = false;
     f.visible = true;

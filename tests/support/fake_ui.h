@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -36,6 +37,7 @@ struct FakeWindow {
     bool onTop = false;
     int opacity = 255;
     Colour background = 0;
+    bool modal = false;  // running in runModal
 };
 
 struct RecordedMessage {
@@ -43,8 +45,9 @@ struct RecordedMessage {
     MessageAnswer answer;
 };
 
-// A property bag built from the same layout tables as the real window. Message boxes and
-// file dialogs answer from scripts; one that nobody scripted fails the test.
+// A property bag built from the same layout tables as the real windows. Message boxes and
+// file dialogs answer from scripts, and a modal window runs the action scripted for it; one
+// that nobody scripted fails the test.
 class FakeUi : public UiFacade, public FakeEditor::Host {
   public:
     FakeUi();
@@ -52,6 +55,9 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     // Scripts.
     void answerNext(MessageAnswer answer) { answers_.push_back(answer); }
     void chooseNextFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
+    // What the person does in the next modal window; it must end with the window closed.
+    void onNextModal(std::function<void(FakeUi&)> action) { modals_.push_back(std::move(action)); }
+    const std::vector<std::string>& modalsRun() const { return modalsRun_; }
     const std::vector<RecordedMessage>& messages() const { return messages_; }
     const std::vector<FileDialogSpec>& dialogs() const { return dialogs_; }
     std::vector<std::string> messageTexts() const;
@@ -66,9 +72,13 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     std::string trayTip() const { return trayTip_; }
     int soundsPlayed() const { return sounds_; }
 
-    // Sends an event to the logic, as the toolkit would.
+    // Sends an event to the logic, as the toolkit would. Controls of other windows are named
+    // "window.control".
     void fire(const UiEvent& e);
-    void click(const std::string& control) { fire({kMainWindow, control, EventKind::Click}); }
+    void click(const std::string& control) { fire(eventOf(control, EventKind::Click)); }
+    void pressKey(const std::string& control, int key, int modifiers = 0);
+    // Typing at the end of an edit box: its text grows, a key press and a change are reported.
+    void type(const std::string& control, const std::string& text);
     void chooseMenu(const std::string& item) { fire({kMainWindow, item, EventKind::MenuChosen}); }
     void pressHotkey(int id);
 
@@ -89,6 +99,7 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     void setListIndex(const std::string& c, int i) override { at(c).listIndex = i; }
     Colour pickerColour(const std::string& c) const override { return at(c).colour; }
     void setPickerColour(const std::string& c, Colour v) override { at(c).colour = v; }
+    Colour textColour(const std::string& c) const override { return at(c).textColour; }
     void setTextColour(const std::string& c, Colour v) override { at(c).textColour = v; }
     void setBackColour(const std::string& c, Colour v) override { at(c).backColour = v; }
     Rect geometry(const std::string& c) const override { return at(c).place; }
@@ -108,6 +119,7 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     void showWindow(const std::string& w) override { win(w).visible = true; }
     void hideWindow(const std::string& w) override { win(w).visible = false; }
     bool isWindowVisible(const std::string& w) const override { return window(w).visible; }
+    void runModal(const std::string& w) override;
     void closeWindow(const std::string& w) override;
     void cancelClose(const std::string& w) override;
     std::string windowCaption(const std::string& w) const override { return window(w).caption; }
@@ -127,6 +139,7 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     void setAlwaysOnTop(const std::string& w, bool on) override { win(w).onTop = on; }
     int windowOpacity(const std::string& w) const override { return window(w).opacity; }
     void setWindowOpacity(const std::string& w, int a) override { win(w).opacity = a; }
+    Colour windowBackground(const std::string& w) const override { return window(w).background; }
     void setWindowBackground(const std::string& w, Colour c) override { win(w).background = c; }
     void beginSystemMove(const std::string& w) override { systemCommands_.push_back("move " + w); }
     void beginSystemResize(const std::string& w, ResizeEdge edge) override;
@@ -155,6 +168,7 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     FakeControl& at(const std::string& c);
     const FakeControl& at(const std::string& c) const;
     FakeWindow& win(const std::string& w);
+    UiEvent eventOf(const std::string& control, EventKind kind) const;
 
     EventSink* sink_ = nullptr;
     std::map<std::string, FakeControl> controls_;
@@ -166,6 +180,8 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     std::vector<int> statusWidths_;
     std::deque<MessageAnswer> answers_;
     std::deque<std::optional<std::string>> files_;
+    std::deque<std::function<void(FakeUi&)>> modals_;
+    std::vector<std::string> modalsRun_;
     std::vector<RecordedMessage> messages_;
     std::vector<FileDialogSpec> dialogs_;
     std::vector<std::string> urls_, processes_, popups_, systemCommands_;

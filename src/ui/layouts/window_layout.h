@@ -79,6 +79,12 @@ struct ResizeGrip {
 extern const ResizeGrip kResizeGrips[8];
 
 const WindowSpec& MainWindowLayout();
+// The small password window of enciphered documents, "kmt密码输入".
+extern const char kPasswordWindow[];
+const WindowSpec& PasswordWindowLayout();
+// Every window besides the main one. Each stands built and hidden from the start, so that
+// its controls ("window.control") can be set before it opens.
+const std::vector<const WindowSpec*>& OtherWindowLayouts();
 const std::vector<MenuItemSpec>& MainMenus();
 // The three top-level pop-up menus, defined with the ids of their items in main_menus.cpp.
 extern const char kMenuStart[];    // "开始"

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 
 #include "ui/qt/colour_picker_button.h"
+#include "ui/qt/fitting_label.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/wrapping_check_box.h"
 
@@ -18,7 +19,7 @@ namespace kalamo {
 namespace {
 
 QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent, bool opaque) {
-    auto* label = new QLabel(QStringFromGbkLines(spec.text), parent);
+    auto* label = new FittingLabel(QStringFromGbkLines(spec.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setWordWrap(spec.text.find('\n') != std::string::npos);

@@ -160,6 +160,16 @@ bool IsContainer(ControlKind kind) {
 
 }  // namespace
 
+Colour ControlTextColour(const QWidget& widget, ControlKind kind) {
+    QPalette::ColorRole role = QPalette::WindowText;
+    if (kind == ControlKind::LineEdit || kind == ControlKind::DropDownList ||
+        kind == ControlKind::ListRows)
+        role = QPalette::Text;
+    else if (kind == ControlKind::Button)
+        role = QPalette::ButtonText;
+    return ColourOf(widget.palette().color(QPalette::Active, role));
+}
+
 void SetControlTextColour(QWidget& widget, ControlKind kind, Colour colour) {
     QPalette palette = widget.palette();
     std::vector<QPalette::ColorRole> roles{QPalette::WindowText};

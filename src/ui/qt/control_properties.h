@@ -17,6 +17,7 @@ bool ControlChecked(const QWidget& widget, ControlKind kind);
 void SetControlChecked(QWidget& widget, ControlKind kind, bool checked);
 int ControlListIndex(const QWidget& widget, ControlKind kind);
 void SetControlListIndex(QWidget& widget, ControlKind kind, int index);
+Colour ControlTextColour(const QWidget& widget, ControlKind kind);
 void SetControlTextColour(QWidget& widget, ControlKind kind, Colour colour);
 void SetControlBackColour(QWidget& widget, ControlKind kind, Colour colour);
 

@@ -177,6 +177,13 @@ void LayoutWindow::setPickerColour(const std::string& control, Colour colour) {
         picker->setColour(QColorOf(colour));
 }
 
+Colour LayoutWindow::textColour(const std::string& control) const {
+    if (QtEditorView* view = editorView(control)) return view->textColour();
+    const ControlSpec* spec = controlSpec(control);
+    QWidget* w = widget(control);
+    return spec && w ? ControlTextColour(*w, spec->kind) : 0;
+}
+
 void LayoutWindow::setTextColour(const std::string& control, Colour colour) {
     if (QtEditorView* view = editorView(control)) return view->setTextColour(colour);
     const ControlSpec* spec = controlSpec(control);
@@ -310,6 +317,11 @@ void LayoutWindow::closeEvent(QCloseEvent* event) {
     closing_ = false;
     if (closeCancelled_) return event->ignore();
     event->accept();
+}
+
+void LayoutWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (isHidden()) emit hidden();
 }
 
 void LayoutWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -44,6 +44,7 @@ class LayoutWindow : public QWidget {
     void setControlEnabled(const std::string& control, bool enabled);
     Colour pickerColour(const std::string& control) const;
     void setPickerColour(const std::string& control, Colour colour);
+    Colour textColour(const std::string& control) const;
     void setTextColour(const std::string& control, Colour colour);
     void setBackColour(const std::string& control, Colour colour);
     // Places are in the parent's coordinates, as the layout gives them.
@@ -62,12 +63,17 @@ class LayoutWindow : public QWidget {
     // From a handler of the will-be-destroyed event: the window stays open.
     void cancelClose() { closeCancelled_ = closing_; }
 
+  signals:
+    // The window was hidden or closed (not minimised).
+    void hidden();
+
   protected:
     // Runs before the logic hears of a new size.
     virtual void sizeChanged() {}
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QProcess>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -46,11 +47,15 @@ QtUiFacade::QtUiFacade() {
                                      MainWindowWidget::HotkeyReceiverName(), relay_);
     main_->controlEvents().setShortcutTest(
         [this](const QKeyEvent& key) { return shortcuts_->takes(key); });
+    // A system-wide key must not reach the logic behind a modal window or message box: it
+    // could end writing while a save waits for its password.
     hotkeys_ = std::make_unique<X11HotkeyFilter>([this](int id) {
+        if (QApplication::activeModalWidget()) return;
         UiEvent e(kMainWindow, MainWindowWidget::HotkeyReceiverName(), EventKind::Hotkey);
         e.hotkeyId = id;
         relay_.send(e);
     });
+    for (const WindowSpec* spec : OtherWindowLayouts()) addWindow(*spec);
 }
 
 QtUiFacade::~QtUiFacade() = default;
@@ -170,6 +175,11 @@ void QtUiFacade::setPickerColour(const std::string& control, Colour colour) {
     t.window->setPickerColour(t.control, colour);
 }
 
+Colour QtUiFacade::textColour(const std::string& control) const {
+    const Target t = resolve(control);
+    return t.window->textColour(t.control);
+}
+
 void QtUiFacade::setTextColour(const std::string& control, Colour colour) {
     const Target t = resolve(control);
     t.window->setTextColour(t.control, colour);
@@ -259,6 +269,36 @@ void QtUiFacade::hideWindow(const std::string& name) {
 bool QtUiFacade::isWindowVisible(const std::string& name) const {
     LayoutWindow* w = window(name);
     return w && w->isVisible();
+}
+
+// What QDialog::exec does, for a window that is not a dialog: application-modal, and a local
+// event loop that sleeps in the event dispatcher until the window is hidden. The loop also
+// ends when the program quits (the main window closed for good).
+void QtUiFacade::runModal(const std::string& name) {
+    LayoutWindow* w = window(name);
+    if (!w || w == main_.get() || w->isVisible()) return;
+    QEventLoop loop;
+    QObject::connect(w, &LayoutWindow::hidden, &loop, &QEventLoop::quit);
+    w->setWindowModality(Qt::ApplicationModal);
+    keepAboveMain(*w);
+    showWindow(name);
+    // activateWindow does nothing while the main window, its transient parent, is active.
+    if (QWindow* handle = w->windowHandle()) handle->requestActivate();
+    if (w->isVisible()) loop.exec(QEventLoop::DialogExec);
+    QObject::disconnect(w, &LayoutWindow::hidden, &loop, &QEventLoop::quit);
+    if (w->isVisible()) w->hide();
+    w->setWindowModality(Qt::NonModal);
+}
+
+// A modal window hidden behind the main window (always on top, say) would leave the program
+// looking frozen: it stays above the main window as the main window's transient.
+void QtUiFacade::keepAboveMain(LayoutWindow& w) const {
+    const bool onTop = main_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (w.windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        w.setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (!main_->windowHandle()) return;
+    w.winId();  // makes the native window, which holds the transient parent
+    if (QWindow* handle = w.windowHandle()) handle->setTransientParent(main_->windowHandle());
 }
 
 void QtUiFacade::closeWindow(const std::string& name) {
@@ -369,6 +409,11 @@ void QtUiFacade::setWindowOpacity(const std::string& name, int alpha) {
     alpha = std::clamp(alpha, 0, 255);
     opacity_[w] = alpha;
     w->setWindowOpacity(alpha / 255.0);
+}
+
+Colour QtUiFacade::windowBackground(const std::string& name) const {
+    LayoutWindow* w = window(name);
+    return w ? ColourOf(w->palette().color(QPalette::Window)) : 0;
 }
 
 void QtUiFacade::setWindowBackground(const std::string& name, Colour colour) {

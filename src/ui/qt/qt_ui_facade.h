@@ -34,8 +34,10 @@ class QtUiFacade : public UiFacade {
     QtEditorView& editor() const;
     MenuSet& menus() const { return *menus_; }
     // Another window built from its layout, hidden until shown; its controls are then
-    // named "window.control".
+    // named "window.control". The windows of OtherWindowLayouts stand built from the start.
     void addWindow(const WindowSpec& spec);
+    // The window of that name, or nullptr.
+    LayoutWindow* window(const std::string& name) const;
     // Where message boxes and file dialogs go; nullptr restores the real ones.
     void setPresenter(MessagePresenter* presenter);
 
@@ -58,6 +60,7 @@ class QtUiFacade : public UiFacade {
     void setListIndex(const std::string& control, int index) override;
     Colour pickerColour(const std::string& control) const override;
     void setPickerColour(const std::string& control, Colour colour) override;
+    Colour textColour(const std::string& control) const override;
     void setTextColour(const std::string& control, Colour colour) override;
     void setBackColour(const std::string& control, Colour colour) override;
     Rect geometry(const std::string& control) const override;
@@ -80,6 +83,7 @@ class QtUiFacade : public UiFacade {
     void showWindow(const std::string& window) override;
     void hideWindow(const std::string& window) override;
     bool isWindowVisible(const std::string& window) const override;
+    void runModal(const std::string& window) override;
     void closeWindow(const std::string& window) override;
     void cancelClose(const std::string& window) override;
     std::string windowCaption(const std::string& window) const override;
@@ -96,6 +100,7 @@ class QtUiFacade : public UiFacade {
     void setAlwaysOnTop(const std::string& window, bool onTop) override;
     int windowOpacity(const std::string& window) const override;
     void setWindowOpacity(const std::string& window, int alpha) override;
+    Colour windowBackground(const std::string& window) const override;
     void setWindowBackground(const std::string& window, Colour colour) override;
     void beginSystemMove(const std::string& window) override;
     void beginSystemResize(const std::string& window, ResizeEdge edge) override;
@@ -120,9 +125,9 @@ class QtUiFacade : public UiFacade {
         std::string control;
     };
     Target resolve(const std::string& name) const;
-    LayoutWindow* window(const std::string& name) const;
     WindowDragger& dragger(LayoutWindow& window);
     void sendTray(int reason) const;
+    void keepAboveMain(LayoutWindow& w) const;
 
     EventRelay relay_;
     QtMessagePresenter realPresenter_;

@@ -1,0 +1,10 @@
+#include "ui/layouts/window_layout.h"
+
+namespace kalamo {
+
+const std::vector<const WindowSpec*>& OtherWindowLayouts() {
+    static const std::vector<const WindowSpec*> layouts{&PasswordWindowLayout()};
+    return layouts;
+}
+
+}  // namespace kalamo
