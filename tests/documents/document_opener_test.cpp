@@ -56,6 +56,20 @@ TEST_F(Opening, ATextFileStartsWritingUnderItsTitle) {
     EXPECT_TRUE(t.ui.messages().empty());
 }
 
+TEST_F(Opening, AnEmptyFileAndRandomBytesOpenWithoutTrouble) {
+    opener.OpenDocument(make("empty.txt", ""));
+    EXPECT_TRUE(t.k.writing.on);
+    EXPECT_EQ(t.editor.text(), "");
+    modes.EndWriting();
+
+    std::string noise;
+    for (int i = 0; i < 4096; ++i) noise.push_back(static_cast<char>((i * 7919 + 13) % 256));
+    opener.OpenDocument(make("noise.kmt", noise));
+    EXPECT_TRUE(t.k.writing.on);
+    EXPECT_EQ(t.editor.text(), t.parts.decipher(noise, ""));
+    EXPECT_TRUE(t.ui.messages().empty());
+}
+
 TEST_F(Opening, ANameWithNothingBeforeTheDotGetsATemporaryTitle) {
     opener.OpenDocument(make(".txt", "x"));
     EXPECT_EQ(t.ui.text("章节名称").rfind("临时文本： 产生于", 0), 0u);
