@@ -58,14 +58,14 @@ void KalamoApp::routeMenus() {
     }
     menu(kMenuOpenFile, [this] { opener.OpenDocument({}); });
     menu(kMenuInsertSchedule, [this] { lists_.OpenScheduleWindow(); });
-    menu(kMenuInsertTime, [this] { editorCommands_.InsertCurrentTime(); });
-    menu(kMenuInsertDivider, [this] { editorCommands_.InsertDivider(); });
+    menu(kMenuInsertTime, [this] { insertions.InsertCurrentTime(TimeVariant::Menu); });
+    menu(kMenuInsertDivider, [this] { insertions.InsertDivider(); });
     menu(kMenuFind, [this] { editorCommands_.OpenFindWindow(); });
     menu(kMenuReplace, [this] { editorCommands_.OpenReplaceWindow(); });
     menu(kMenuLargeFont, [this] { editorCommands_.ToggleLargeFont(); });
     menu(kMenuSimplifiedTraditional, [this] { tools_.OpenConversionWindow(); });
     menu(kMenuPhraseKeys, [this] { editorCommands_.OpenPhraseWindow(); });
-    menu(kMenuCalculate, [this] { editorCommands_.EvaluateExpression(); });
+    menu(kMenuCalculate, [this] { insertions.EvaluateExpression(); });
     menu(kMenuRandomName, [this] { tools_.OpenNameWindow(); });
     menu(kMenuRecoverDrafts, [this] { stats_.OpenBackupFolder(); });
     menu(kMenuTranslate, [this] { tools_.OpenTranslationWindow(); });

@@ -8,6 +8,7 @@
 #include "documents/document_opener.h"
 #include "documents/password_window.h"
 #include "editor/editor_commands_stand_in.h"
+#include "editor/insertions.h"
 #include "lists/lists_stand_in.h"
 #include "settings/settings_panel_controller.h"
 #include "stats/points_ledger.h"
@@ -72,6 +73,7 @@ class KalamoApp {
     WritingModes modes{k, panel, appearance};
     DocumentSaver saver{k, modes, pick(o_.documents, passwordWindow)};
     DocumentLoader loader{k};
+    Insertions insertions{k};
     DocumentOpener opener{k, modes, pick(o_.documents, passwordWindow), pick(o_.player, tools_)};
     StartUp startUp{k,
                     {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance, statistics,

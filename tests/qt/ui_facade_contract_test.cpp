@@ -63,5 +63,13 @@ TYPED_TEST(UiFacadeContract, TheScreenAreaHoldsACentredWindow) {
     EXPECT_LE(place.y + place.height, area.y + area.height);
 }
 
+// A failed calculation empties the clipboard of text: what was there before must not come back.
+TYPED_TEST(UiFacadeContract, TheClipboardGivesBackItsTextAndCanBeEmptied) {
+    this->ui.setClipboardText(G("甲\r\n6220.8"));
+    EXPECT_EQ(this->ui.clipboardText(), G("甲\r\n6220.8"));
+    this->ui.setClipboardText("");
+    EXPECT_EQ(this->ui.clipboardText(), "");
+}
+
 }  // namespace
 }  // namespace kalamo::test
