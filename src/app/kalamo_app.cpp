@@ -14,6 +14,7 @@ KalamoApp::KalamoApp(Kalamo& kalamo, PartOverrides overrides) : k(kalamo), o_(ov
     routeControls();
     routeHotkeys();
     routePasswordWindow();
+    routeFindReplace();
 }
 
 void KalamoApp::onCreated() {
@@ -60,8 +61,8 @@ void KalamoApp::routeMenus() {
     menu(kMenuInsertSchedule, [this] { lists_.OpenScheduleWindow(); });
     menu(kMenuInsertTime, [this] { insertions.InsertCurrentTime(TimeVariant::Menu); });
     menu(kMenuInsertDivider, [this] { insertions.InsertDivider(); });
-    menu(kMenuFind, [this] { editorCommands_.OpenFindWindow(); });
-    menu(kMenuReplace, [this] { editorCommands_.OpenReplaceWindow(); });
+    menu(kMenuFind, [this] { findReplace.OpenFindWindow(); });
+    menu(kMenuReplace, [this] { findReplace.OpenReplaceWindow(); });
     menu(kMenuLargeFont, [this] { editorCommands_.ToggleLargeFont(); });
     menu(kMenuSimplifiedTraditional, [this] { tools_.OpenConversionWindow(); });
     menu(kMenuPhraseKeys, [this] { editorCommands_.OpenPhraseWindow(); });
@@ -137,6 +138,25 @@ void KalamoApp::routePasswordWindow() {
 
 void KalamoApp::openNewWindow() {
     k.s.ui.startProcess(k.s.paths.executablePath(), {});
+}
+
+void KalamoApp::routeFindReplace() {
+    auto on = [this](const char* window, const char* control, EventKind kind,
+                     void (FindReplace::*action)()) {
+        router.add(
+            {window, control, kind, [this, action](const UiEvent&) { (findReplace.*action)(); }});
+    };
+    on(kFindWindow, "编辑框1", EventKind::TextChanged, &FindReplace::OnFindTextChanged);
+    on(kFindWindow, "按钮1", EventKind::Click, &FindReplace::OnFindNextClicked);
+    on(kFindWindow, "按钮2", EventKind::Click, &FindReplace::OnFindCancelled);
+    on(kFindWindow, "", EventKind::WillBeDestroyed, &FindReplace::OnFindClosing);
+    router.add({kFindWindow, "编辑框1", EventKind::KeyPress,
+                [this](const UiEvent& e) { findReplace.OnFindKey(e.key); }});
+    on(kReplaceWindow, "编辑框1", EventKind::TextChanged, &FindReplace::OnReplaceTextChanged);
+    on(kReplaceWindow, "按钮1", EventKind::Click, &FindReplace::OnReplaceFindNextClicked);
+    on(kReplaceWindow, "按钮2", EventKind::Click, &FindReplace::OnReplaceClicked);
+    on(kReplaceWindow, "按钮3", EventKind::Click, &FindReplace::OnReplaceAllClicked);
+    on(kReplaceWindow, "按钮4", EventKind::Click, &FindReplace::OnReplaceCancelled);
 }
 
 }  // namespace kalamo

@@ -8,6 +8,7 @@
 #include "documents/document_opener.h"
 #include "documents/password_window.h"
 #include "editor/editor_commands_stand_in.h"
+#include "editor/find_replace.h"
 #include "editor/insertions.h"
 #include "lists/lists_stand_in.h"
 #include "settings/settings_panel_controller.h"
@@ -67,6 +68,7 @@ class KalamoApp {
     StatisticsWindow& statistics{pick(o_.statistics, stats_)};
     PointsLedger points{k};
     PasswordWindow passwordWindow{k};
+    FindReplace findReplace{k};
     MainWindowController window{k, appearance};
     SettingsPanelController settingsPanel{k, window, pick(o_.tasks, stats_)};
     SettingsPanel& panel{pick<SettingsPanel>(o_.panel, settingsPanel)};
@@ -85,6 +87,7 @@ class KalamoApp {
     void routeControls();
     void routeHotkeys();
     void routePasswordWindow();
+    void routeFindReplace();
     void openNewWindow();
 };
 

@@ -44,6 +44,9 @@ class UiFacade {
     virtual Rect geometry(const std::string& control) const = 0;
     virtual void setGeometry(const std::string& control, const Rect& place) = 0;
     virtual void focus(const std::string& control) = 0;
+    // Selects the whole text of an edit box, so that what is typed next replaces it. Setting
+    // its text clears the selection.
+    virtual void selectAllText(const std::string& control) = 0;
     virtual void selectTabPage(const std::string& tabControl, int page) = 0;
     virtual int selectedTabPage(const std::string& tabControl) const = 0;
 

@@ -2,6 +2,7 @@
 // Qt implementation alike, so the fake cannot promise what the real window breaks.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <memory>
 
 #include "qt_test_support.h"
@@ -36,6 +37,20 @@ class UiFacadeContract : public testing::Test {
     Ui ui;
 };
 
+// Typing into an edit box of another window, as a person at the keyboard would.
+void TypeInto(FakeUi& ui, const std::string& control, const std::string& text) {
+    ui.type(control, text);
+}
+
+void TypeInto(QtUiFacade& ui, const std::string& control, const std::string& text) {
+    const std::string window = kFindWindow;
+    ASSERT_EQ(control.rfind(window + ".", 0), 0u);
+    auto* box =
+        qobject_cast<QLineEdit*>(ui.window(window)->widget(control.substr(window.size() + 1)));
+    ASSERT_NE(box, nullptr);
+    QTest::keyClicks(box, QString::fromStdString(text));
+}
+
 using Implementations = testing::Types<FakeUi, QtUiFacade>;
 TYPED_TEST_SUITE(UiFacadeContract, Implementations);
 
@@ -69,6 +84,53 @@ TYPED_TEST(UiFacadeContract, TheClipboardGivesBackItsTextAndCanBeEmptied) {
     EXPECT_EQ(this->ui.clipboardText(), G("甲\r\n6220.8"));
     this->ui.setClipboardText("");
     EXPECT_EQ(this->ui.clipboardText(), "");
+}
+
+// The find window's direction buttons share their group box: one of them is always checked.
+TYPED_TEST(UiFacadeContract, CheckingARadioButtonUnchecksTheOtherOfItsGroup) {
+    const std::string up = kFindWindow + G(".单选框1"), down = kFindWindow + G(".单选框2");
+    EXPECT_EQ(this->ui.text(up), G("向上(&U)"));
+    EXPECT_FALSE(this->ui.isChecked(up));
+    EXPECT_TRUE(this->ui.isChecked(down));
+    this->ui.setChecked(up, true);
+    EXPECT_TRUE(this->ui.isChecked(up));
+    EXPECT_FALSE(this->ui.isChecked(down));
+    this->ui.setChecked(up, false);
+    EXPECT_TRUE(this->ui.isChecked(up));
+    EXPECT_FALSE(this->ui.isChecked(down));
+    this->ui.setChecked(down, true);
+    EXPECT_FALSE(this->ui.isChecked(up));
+    EXPECT_TRUE(this->ui.isChecked(down));
+}
+
+TYPED_TEST(UiFacadeContract, TypingReplacesAnEditBoxTextSelectedAsAWhole) {
+    RecordingSink sink;
+    this->ui.setEventSink(&sink);
+    const std::string box = kFindWindow + G(".编辑框1");
+    this->ui.setText(box, "abc");
+    this->ui.selectAllText(box);
+    TypeInto(this->ui, box, "x");
+    EXPECT_EQ(this->ui.text(box), "x");
+    this->ui.selectAllText(box);
+    this->ui.setText(box, "abc");
+    TypeInto(this->ui, box, "y");
+    EXPECT_EQ(this->ui.text(box), "abcy");
+}
+
+// A window opened without blocking is closed and opened again as often as the person likes;
+// each close is reported.
+TYPED_TEST(UiFacadeContract, AModelessWindowClosesEveryTimeItIsShown) {
+    RecordingSink sink;
+    this->ui.setEventSink(&sink);
+    for (int round = 0; round < 2; ++round) {
+        this->ui.showWindow(kFindWindow);
+        EXPECT_TRUE(this->ui.isWindowVisible(kFindWindow));
+        this->ui.closeWindow(kFindWindow);
+        EXPECT_FALSE(this->ui.isWindowVisible(kFindWindow));
+        EXPECT_EQ(sink.of(EventKind::WillBeDestroyed).size(), round + 1u);
+    }
+    EXPECT_EQ(this->ui.windowSize(kFindWindow), (Size{346, 126}));
+    EXPECT_EQ(this->ui.windowSize(kReplaceWindow), (Size{387, 176}));
 }
 
 }  // namespace

@@ -29,8 +29,10 @@ FakeUi::FakeUi() {
         if (c.kind == ControlKind::Timer) timers_[c.name] = c.period;
     }
     for (const WindowSpec* other : OtherWindowLayouts()) {
-        for (const ControlSpec& c : other->controls)
-            controls_[other->name + "." + c.name] = FromSpec(c);
+        for (const ControlSpec& c : other->controls) {
+            FakeControl& f = controls_[other->name + "." + c.name] = FromSpec(c);
+            if (c.kind == ControlKind::RadioButton) f.radioGroup = other->name + "." + c.parent;
+        }
         FakeWindow& w = windows_[other->name];
         w.caption = other->caption;
         w.place = other->place;
@@ -106,7 +108,10 @@ void FakeUi::pressKey(const std::string& control, int key, int modifiers) {
 }
 
 void FakeUi::type(const std::string& control, const std::string& text) {
-    at(control).text += text;
+    FakeControl& box = at(control);
+    if (box.allSelected) box.text.clear();
+    box.allSelected = false;
+    box.text += text;
     pressKey(control, 229);  // what an input method reports for composed text
     fire(eventOf(control, EventKind::TextChanged));
 }
@@ -145,6 +150,19 @@ std::optional<std::string> FakeUi::saveFileDialog(const FileDialogSpec& spec) {
     auto answer = files_.front();
     files_.pop_front();
     return answer;
+}
+
+// A radio button is unchecked only by checking another one of its group.
+void FakeUi::setChecked(const std::string& c, bool v) {
+    FakeControl& f = at(c);
+    if (f.radioGroup.empty()) {
+        f.checked = v;
+        return;
+    }
+    if (!v) return;
+    for (auto& [name, other] : controls_)
+        if (other.radioGroup == f.radioGroup) other.checked = false;
+    f.checked = true;
 }
 
 bool FakeUi::isMenuEnabled(const std::string& item) const {

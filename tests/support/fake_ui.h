@@ -26,6 +26,8 @@ struct FakeControl {
     Colour backColour = 0;
     Rect place;
     int tabPage = 0;
+    bool allSelected = false;  // an edit box whose whole text is selected
+    std::string radioGroup;    // a radio button's window and parent
 };
 
 struct FakeWindow {
@@ -77,7 +79,8 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     void fire(const UiEvent& e);
     void click(const std::string& control) { fire(eventOf(control, EventKind::Click)); }
     void pressKey(const std::string& control, int key, int modifiers = 0);
-    // Typing at the end of an edit box: its text grows, a key press and a change are reported.
+    // Typing into an edit box: at its end, or in place of its text when all of it is
+    // selected; a key press and a change are reported.
     void type(const std::string& control, const std::string& text);
     void chooseMenu(const std::string& item) { fire({kMainWindow, item, EventKind::MenuChosen}); }
     void pressHotkey(int id);
@@ -88,13 +91,16 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     std::optional<std::string> openFileDialog(const FileDialogSpec& spec) override;
     std::optional<std::string> saveFileDialog(const FileDialogSpec& spec) override;
     std::string text(const std::string& c) const override { return at(c).text; }
-    void setText(const std::string& c, const std::string& t) override { at(c).text = t; }
+    void setText(const std::string& c, const std::string& t) override {
+        at(c).text = t;
+        at(c).allSelected = false;
+    }
     bool isVisible(const std::string& c) const override { return at(c).visible; }
     void setVisible(const std::string& c, bool v) override { at(c).visible = v; }
     bool isEnabled(const std::string& c) const override { return at(c).enabled; }
     void setEnabled(const std::string& c, bool v) override { at(c).enabled = v; }
     bool isChecked(const std::string& c) const override { return at(c).checked; }
-    void setChecked(const std::string& c, bool v) override { at(c).checked = v; }
+    void setChecked(const std::string& c, bool v) override;
     int listIndex(const std::string& c) const override { return at(c).listIndex; }
     void setListIndex(const std::string& c, int i) override { at(c).listIndex = i; }
     Colour pickerColour(const std::string& c) const override { return at(c).colour; }
@@ -105,6 +111,7 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     Rect geometry(const std::string& c) const override { return at(c).place; }
     void setGeometry(const std::string& c, const Rect& r) override { at(c).place = r; }
     void focus(const std::string& c) override { focused_ = c; }
+    void selectAllText(const std::string& c) override { at(c).allSelected = true; }
     void selectTabPage(const std::string& c, int page) override { at(c).tabPage = page; }
     int selectedTabPage(const std::string& c) const override { return at(c).tabPage; }
     std::string statusText(int part) const override { return statusTexts_.at(part); }
@@ -116,7 +123,7 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     bool isMenuChecked(const std::string& item) const override;
     void setMenuChecked(const std::string& item, bool checked) override;
     void popupMenu(const std::string& menu) override { popups_.push_back(menu); }
-    void showWindow(const std::string& w) override { win(w).visible = true; }
+    void showWindow(const std::string& w) override { win(w).visible = true, win(w).closed = false; }
     void hideWindow(const std::string& w) override { win(w).visible = false; }
     bool isWindowVisible(const std::string& w) const override { return window(w).visible; }
     void runModal(const std::string& w) override;

@@ -15,6 +15,7 @@ enum class ControlKind {
     TextEdit,
     Button,
     CheckBox,
+    RadioButton,  // one of the radio buttons of its parent; checking it unchecks the others
     DropDownList,
     ColourPicker,
     GroupBox,
@@ -82,6 +83,11 @@ const WindowSpec& MainWindowLayout();
 // The small password window of enciphered documents, "kmt密码输入".
 extern const char kPasswordWindow[];
 const WindowSpec& PasswordWindowLayout();
+// The find window "查找" and the find-and-replace window "替换" of the editor.
+extern const char kFindWindow[];
+extern const char kReplaceWindow[];
+const WindowSpec& FindWindowLayout();
+const WindowSpec& ReplaceWindowLayout();
 // Every window besides the main one. Each stands built and hidden from the start, so that
 // its controls ("window.control") can be set before it opens.
 const std::vector<const WindowSpec*>& OtherWindowLayouts();

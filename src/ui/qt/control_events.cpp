@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "ui/qt/colour_picker_button.h"
 #include "ui/qt/virtual_key.h"
@@ -54,6 +55,10 @@ void ControlEvents::connectSignals(QWidget& widget, const ControlSpec& spec) {
             break;
         case ControlKind::CheckBox:
             connect(qobject_cast<QCheckBox*>(&widget), &QCheckBox::clicked, this,
+                    sender(EventKind::CheckClicked));
+            break;
+        case ControlKind::RadioButton:
+            connect(qobject_cast<QRadioButton*>(&widget), &QRadioButton::clicked, this,
                     sender(EventKind::CheckClicked));
             break;
         case ControlKind::DropDownList:

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
 
@@ -71,6 +72,11 @@ QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
             auto* box = new WrappingCheckBox(text, parent);
             box->setChecked(spec.checked);
             return box;
+        }
+        case ControlKind::RadioButton: {
+            auto* button = new QRadioButton(text, parent);
+            button->setChecked(spec.checked);
+            return button;
         }
         case ControlKind::DropDownList:
             return MakeList(spec, parent);

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <vector>
@@ -61,6 +62,9 @@ std::string ControlText(const QWidget& widget, ControlKind kind) {
         case ControlKind::CheckBox:
             text = As<WrappingCheckBox>(widget)->caption();
             break;
+        case ControlKind::RadioButton:
+            text = As<QRadioButton>(widget)->text();
+            break;
         case ControlKind::DropDownList:
             text = As<QComboBox>(widget)->currentText();
             break;
@@ -96,6 +100,9 @@ void SetControlText(QWidget& widget, ControlKind kind, const std::string& gbk) {
         case ControlKind::CheckBox:
             As<WrappingCheckBox>(widget)->setCaption(text);
             break;
+        case ControlKind::RadioButton:
+            As<QRadioButton>(widget)->setText(text);
+            break;
         case ControlKind::DropDownList: {
             auto* list = As<QComboBox>(widget);
             const int index = list->findText(text);
@@ -113,12 +120,21 @@ void SetControlText(QWidget& widget, ControlKind kind, const std::string& gbk) {
     }
 }
 
-bool ControlChecked(const QWidget& widget, ControlKind kind) {
-    return kind == ControlKind::CheckBox && As<QAbstractButton>(widget)->isChecked();
+namespace {
+
+bool IsCheckable(ControlKind kind) {
+    return kind == ControlKind::CheckBox || kind == ControlKind::RadioButton;
 }
 
+}  // namespace
+
+bool ControlChecked(const QWidget& widget, ControlKind kind) {
+    return IsCheckable(kind) && As<QAbstractButton>(widget)->isChecked();
+}
+
+// Qt keeps the checked radio button of a group checked until another one is checked.
 void SetControlChecked(QWidget& widget, ControlKind kind, bool checked) {
-    if (kind == ControlKind::CheckBox) As<QAbstractButton>(widget)->setChecked(checked);
+    if (IsCheckable(kind)) As<QAbstractButton>(widget)->setChecked(checked);
 }
 
 int ControlListIndex(const QWidget& widget, ControlKind kind) {
@@ -191,8 +207,9 @@ void SetControlBackColour(QWidget& widget, ControlKind kind, Colour colour) {
     widget.setPalette(palette);
     // Boxes that draw their own face (buttons, edit boxes, lists) take the colour there.
     const bool filled = kind == ControlKind::Label || kind == ControlKind::PictureBox ||
-                        kind == ControlKind::CheckBox || kind == ControlKind::StatusBar ||
-                        kind == ControlKind::GroupBox || kind == ControlKind::TabControl;
+                        kind == ControlKind::CheckBox || kind == ControlKind::RadioButton ||
+                        kind == ControlKind::StatusBar || kind == ControlKind::GroupBox ||
+                        kind == ControlKind::TabControl;
     if (filled) widget.setAutoFillBackground(true);
     if (auto* tabs = As<QTabWidget>(widget)) {
         for (int i = 0; i < tabs->count(); ++i) tabs->widget(i)->setAutoFillBackground(true);

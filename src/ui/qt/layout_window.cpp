@@ -1,6 +1,7 @@
 #include "ui/qt/layout_window.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -45,6 +46,19 @@ void LayoutWindow::build() {
                 addControl(control);
                 break;
         }
+    }
+    giveLabelsBuddies();
+}
+
+// A label's "&" marks its key, as on Windows: Alt and the key put the focus into the control
+// that follows the label in the layout, and the label shows the key underlined.
+void LayoutWindow::giveLabelsBuddies() {
+    const std::vector<ControlSpec>& controls = spec_.controls;
+    for (std::size_t i = 0; i + 1 < controls.size(); ++i) {
+        if (controls[i].kind != ControlKind::Label) continue;
+        if (controls[i].text.find('&') == std::string::npos) continue;
+        if (auto* label = qobject_cast<QLabel*>(widget(controls[i].name)))
+            label->setBuddy(widget(controls[i + 1].name));
     }
 }
 

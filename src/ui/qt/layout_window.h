@@ -80,6 +80,7 @@ class LayoutWindow : public QWidget {
 
   private:
     void build();
+    void giveLabelsBuddies();
     void addControl(const ControlSpec& spec);
     void addTabPage(const ControlSpec& spec);
     void addTimer(const ControlSpec& spec);

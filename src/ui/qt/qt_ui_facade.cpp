@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QProcess>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -206,6 +207,12 @@ void QtUiFacade::focus(const std::string& control) {
     if (QWidget* w = t.window->widget(t.control)) w->setFocus(Qt::OtherFocusReason);
 }
 
+void QtUiFacade::selectAllText(const std::string& control) {
+    const Target t = resolve(control);
+    if (QtEditorView* view = t.window->editorView(t.control)) return view->selectAll();
+    if (auto* box = qobject_cast<QLineEdit*>(t.window->widget(t.control))) box->selectAll();
+}
+
 void QtUiFacade::selectTabPage(const std::string& tabControl, int page) {
     const Target t = resolve(tabControl);
     t.window->selectTabPage(t.control, page);
@@ -254,8 +261,11 @@ void QtUiFacade::popupMenu(const std::string& menu) {
     menus_->popup(menu, QCursor::pos());
 }
 
+// A tool window stays above the main window, so that a click into the editor does not bury
+// a find window the person goes on using.
 void QtUiFacade::showWindow(const std::string& name) {
     if (LayoutWindow* w = window(name)) {
+        if (w != main_.get()) keepAboveMain(*w);
         w->show();
         w->raise();
         w->activateWindow();
@@ -291,7 +301,7 @@ void QtUiFacade::runModal(const std::string& name) {
 }
 
 // A modal window hidden behind the main window (always on top, say) would leave the program
-// looking frozen: it stays above the main window as the main window's transient.
+// looking frozen: every other window stays above the main window as its transient.
 void QtUiFacade::keepAboveMain(LayoutWindow& w) const {
     const bool onTop = main_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (w.windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)

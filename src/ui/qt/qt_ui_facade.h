@@ -66,6 +66,7 @@ class QtUiFacade : public UiFacade {
     Rect geometry(const std::string& control) const override;
     void setGeometry(const std::string& control, const Rect& place) override;
     void focus(const std::string& control) override;
+    void selectAllText(const std::string& control) override;
     void selectTabPage(const std::string& tabControl, int page) override;
     int selectedTabPage(const std::string& tabControl) const override;
 

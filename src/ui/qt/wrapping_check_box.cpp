@@ -17,6 +17,8 @@ WrappingCheckBox::WrappingCheckBox(const QString& caption, QWidget* parent)
     caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
     // Written like the caption of a check box, not like the face of a button.
     caption_->setForegroundRole(QPalette::WindowText);
+    // An "&" in the caption marks the key that clicks the box, as on Windows.
+    caption_->setBuddy(this);
     placeCaption();
 }
 
