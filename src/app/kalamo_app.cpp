@@ -14,6 +14,8 @@ KalamoApp::KalamoApp(Kalamo& kalamo, PartOverrides overrides) : k(kalamo), o_(ov
     routeControls();
     routeHotkeys();
     routePasswordWindow();
+    routeEditorKeys();
+    routePhraseWindow();
 }
 
 void KalamoApp::onCreated() {
@@ -62,9 +64,9 @@ void KalamoApp::routeMenus() {
     menu(kMenuInsertDivider, [this] { editorCommands_.InsertDivider(); });
     menu(kMenuFind, [this] { editorCommands_.OpenFindWindow(); });
     menu(kMenuReplace, [this] { editorCommands_.OpenReplaceWindow(); });
-    menu(kMenuLargeFont, [this] { editorCommands_.ToggleLargeFont(); });
+    menu(kMenuLargeFont, [this] { keyCommands.ToggleLargeFont(LargeFontVariant::Menu); });
     menu(kMenuSimplifiedTraditional, [this] { tools_.OpenConversionWindow(); });
-    menu(kMenuPhraseKeys, [this] { editorCommands_.OpenPhraseWindow(); });
+    menu(kMenuPhraseKeys, [this] { phraseWindow.Open(); });
     menu(kMenuCalculate, [this] { editorCommands_.EvaluateExpression(); });
     menu(kMenuRandomName, [this] { tools_.OpenNameWindow(); });
     menu(kMenuRecoverDrafts, [this] { stats_.OpenBackupFolder(); });
@@ -137,6 +139,21 @@ void KalamoApp::routePasswordWindow() {
 
 void KalamoApp::openNewWindow() {
     k.s.ui.startProcess(k.s.paths.executablePath(), {});
+}
+
+// Every key that reaches the editor; the window's shortcuts have taken theirs before.
+void KalamoApp::routeEditorKeys() {
+    router.add({kMainWindow, "编辑框1", EventKind::KeyPress,
+                [this](const UiEvent& e) { keyCommands.onEditorKey(e.key, e.modifiers); }});
+}
+
+void KalamoApp::routePhraseWindow() {
+    router.add({kMainWindow, "快捷键输入", EventKind::Click,
+                [this](const UiEvent&) { phraseWindow.Open(); }});
+    router.add({kPhraseWindow, "快捷键", EventKind::ListChosen,
+                [this](const UiEvent&) { phraseWindow.OnListChosen(); }});
+    router.add({kPhraseWindow, "保存设置", EventKind::Click,
+                [this](const UiEvent&) { phraseWindow.OnSaveClicked(); }});
 }
 
 }  // namespace kalamo

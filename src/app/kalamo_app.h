@@ -8,6 +8,8 @@
 #include "documents/document_opener.h"
 #include "documents/password_window.h"
 #include "editor/editor_commands_stand_in.h"
+#include "editor/key_commands.h"
+#include "editor/phrase_window.h"
 #include "lists/lists_stand_in.h"
 #include "settings/settings_panel_controller.h"
 #include "stats/points_ledger.h"
@@ -73,6 +75,9 @@ class KalamoApp {
     DocumentSaver saver{k, modes, pick(o_.documents, passwordWindow)};
     DocumentLoader loader{k};
     DocumentOpener opener{k, modes, pick(o_.documents, passwordWindow), pick(o_.player, tools_)};
+    KeyCommands keyCommands{k, [this] { editorCommands_.EvaluateExpression(); },
+                            [this] { editorCommands_.InsertCurrentTime(); }};
+    PhraseWindow phraseWindow{k};
     StartUp startUp{k,
                     {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance, statistics,
                      pick(o_.updates, tools_), panel, loader}};
@@ -84,6 +89,8 @@ class KalamoApp {
     void routeHotkeys();
     void routePasswordWindow();
     void openNewWindow();
+    void routeEditorKeys();
+    void routePhraseWindow();
 };
 
 }  // namespace kalamo

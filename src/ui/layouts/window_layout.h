@@ -82,6 +82,9 @@ const WindowSpec& MainWindowLayout();
 // The small password window of enciphered documents, "kmt密码输入".
 extern const char kPasswordWindow[];
 const WindowSpec& PasswordWindowLayout();
+// The phrase hotkeys' window, "一键输入，如此轻松".
+extern const char kPhraseWindow[];
+const WindowSpec& PhraseWindowLayout();
 // Every window besides the main one. Each stands built and hidden from the start, so that
 // its controls ("window.control") can be set before it opens.
 const std::vector<const WindowSpec*>& OtherWindowLayouts();

@@ -3,7 +3,8 @@
 namespace kalamo {
 
 const std::vector<const WindowSpec*>& OtherWindowLayouts() {
-    static const std::vector<const WindowSpec*> layouts{&PasswordWindowLayout()};
+    static const std::vector<const WindowSpec*> layouts{&PasswordWindowLayout(),
+                                                        &PhraseWindowLayout()};
     return layouts;
 }
 
