@@ -15,6 +15,8 @@ KalamoApp::KalamoApp(Kalamo& kalamo, PartOverrides overrides) : k(kalamo), o_(ov
     routeHotkeys();
     routePasswordWindow();
     routeFindReplace();
+    routeEditorKeys();
+    routePhraseWindow();
 }
 
 void KalamoApp::onCreated() {
@@ -63,9 +65,9 @@ void KalamoApp::routeMenus() {
     menu(kMenuInsertDivider, [this] { insertions.InsertDivider(); });
     menu(kMenuFind, [this] { findReplace.OpenFindWindow(); });
     menu(kMenuReplace, [this] { findReplace.OpenReplaceWindow(); });
-    menu(kMenuLargeFont, [this] { editorCommands_.ToggleLargeFont(); });
+    menu(kMenuLargeFont, [this] { keyCommands.ToggleLargeFont(LargeFontVariant::Menu); });
     menu(kMenuSimplifiedTraditional, [this] { tools_.OpenConversionWindow(); });
-    menu(kMenuPhraseKeys, [this] { editorCommands_.OpenPhraseWindow(); });
+    menu(kMenuPhraseKeys, [this] { phraseWindow.Open(); });
     menu(kMenuCalculate, [this] { insertions.EvaluateExpression(); });
     menu(kMenuRandomName, [this] { tools_.OpenNameWindow(); });
     menu(kMenuRecoverDrafts, [this] { stats_.OpenBackupFolder(); });
@@ -157,6 +159,21 @@ void KalamoApp::routeFindReplace() {
     on(kReplaceWindow, "按钮2", EventKind::Click, &FindReplace::OnReplaceClicked);
     on(kReplaceWindow, "按钮3", EventKind::Click, &FindReplace::OnReplaceAllClicked);
     on(kReplaceWindow, "按钮4", EventKind::Click, &FindReplace::OnReplaceCancelled);
+}
+
+// Every key that reaches the editor; the window's shortcuts have taken theirs before.
+void KalamoApp::routeEditorKeys() {
+    router.add({kMainWindow, "编辑框1", EventKind::KeyPress,
+                [this](const UiEvent& e) { keyCommands.onEditorKey(e.key, e.modifiers); }});
+}
+
+void KalamoApp::routePhraseWindow() {
+    router.add({kMainWindow, "快捷键输入", EventKind::Click,
+                [this](const UiEvent&) { phraseWindow.Open(); }});
+    router.add({kPhraseWindow, "快捷键", EventKind::ListChosen,
+                [this](const UiEvent&) { phraseWindow.OnListChosen(); }});
+    router.add({kPhraseWindow, "保存设置", EventKind::Click,
+                [this](const UiEvent&) { phraseWindow.OnSaveClicked(); }});
 }
 
 }  // namespace kalamo

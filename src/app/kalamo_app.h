@@ -7,9 +7,10 @@
 #include "core/kalamo.h"
 #include "documents/document_opener.h"
 #include "documents/password_window.h"
-#include "editor/editor_commands_stand_in.h"
 #include "editor/find_replace.h"
 #include "editor/insertions.h"
+#include "editor/key_commands.h"
+#include "editor/phrase_window.h"
 #include "lists/lists_stand_in.h"
 #include "settings/settings_panel_controller.h"
 #include "stats/points_ledger.h"
@@ -54,7 +55,6 @@ class KalamoApp {
     FirstRunWizardStandIn wizardStandIn_{k};
     StatsStandIn stats_;
     ToolsStandIn tools_;
-    EditorCommandsStandIn editorCommands_;
     ListsStandIn lists_;
     PartOverrides o_;
 
@@ -77,6 +77,9 @@ class KalamoApp {
     DocumentLoader loader{k};
     Insertions insertions{k};
     DocumentOpener opener{k, modes, pick(o_.documents, passwordWindow), pick(o_.player, tools_)};
+    KeyCommands keyCommands{k, [this] { insertions.EvaluateExpression(); },
+                            [this] { insertions.InsertCurrentTime(TimeVariant::Key); }};
+    PhraseWindow phraseWindow{k};
     StartUp startUp{k,
                     {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance, statistics,
                      pick(o_.updates, tools_), panel, loader}};
@@ -89,6 +92,8 @@ class KalamoApp {
     void routePasswordWindow();
     void routeFindReplace();
     void openNewWindow();
+    void routeEditorKeys();
+    void routePhraseWindow();
 };
 
 }  // namespace kalamo

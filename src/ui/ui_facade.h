@@ -111,7 +111,8 @@ class UiFacade {
     // Clipboard, sound, shell.
     virtual std::string clipboardText() const = 0;
     virtual void setClipboardText(const std::string& text) = 0;
-    virtual void playWav(const std::string& bytes) = 0;
+    // Starts the sound and returns at once; sounds overlap. No audio device is silence.
+    virtual void playSound(BuiltInSound sound) = 0;
     virtual void openUrl(const std::string& url) = 0;
     virtual bool startProcess(const std::string& program, const std::vector<std::string>& args) = 0;
 };

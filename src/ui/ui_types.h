@@ -57,6 +57,9 @@ struct FileDialogSpec {
 
 enum class WindowState { Normal, Minimised, Maximised };
 
+// The short sounds carried inside the program.
+enum class BuiltInSound { KeyClassic, KeyApple, KeyDrop };
+
 // Where a system resize starts from.
 enum class ResizeEdge { Left, Right, Top, TopLeft, TopRight, Bottom, BottomLeft, BottomRight };
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QtGlobal>
 #include <functional>
 
 #include "qt_test_support.h"
@@ -11,29 +10,6 @@
 
 namespace kalamo::test {
 namespace {
-
-// Collects warnings while alive; every message still reaches the usual handler. Qt takes
-// a plain function, hence the one live log kept in a static.
-class WarningLog {
-  public:
-    WarningLog() {
-        live_ = this;
-        previous_ = qInstallMessageHandler(&WarningLog::handle);
-    }
-    ~WarningLog() {
-        qInstallMessageHandler(previous_);
-        live_ = nullptr;
-    }
-    QStringList lines;
-
-  private:
-    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        if (type == QtWarningMsg && live_) live_->lines.append(text);
-        if (live_ && live_->previous_) live_->previous_(type, context, text);
-    }
-    static inline WarningLog* live_ = nullptr;
-    QtMessageHandler previous_ = nullptr;
-};
 
 // A mistyped id (ASCII brackets for the full-width ones) stops a debug build; a release
 // build logs one line naming it and leaves every real item as it was.

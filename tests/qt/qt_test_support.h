@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QStringList>
 #include <QTest>
+#include <QtGlobal>
 #include <functional>
 #include <string>
 #include <vector>
@@ -27,6 +29,29 @@ inline bool WaitFor(const std::function<bool()>& done, int milliseconds = 3000) 
     }
     return true;
 }
+
+// Collects warnings while alive; every message still reaches the usual handler. Qt takes
+// a plain function, hence the one live log kept in a static.
+class WarningLog {
+  public:
+    WarningLog() {
+        live_ = this;
+        previous_ = qInstallMessageHandler(&WarningLog::handle);
+    }
+    ~WarningLog() {
+        qInstallMessageHandler(previous_);
+        live_ = nullptr;
+    }
+    QStringList lines;
+
+  private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg && live_) live_->lines.append(text);
+        if (live_ && live_->previous_) live_->previous_(type, context, text);
+    }
+    static inline WarningLog* live_ = nullptr;
+    QtMessageHandler previous_ = nullptr;
+};
 
 class RecordingSink : public EventSink {
   public:

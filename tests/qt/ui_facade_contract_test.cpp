@@ -133,5 +133,18 @@ TYPED_TEST(UiFacadeContract, AModelessWindowClosesEveryTimeItIsShown) {
     EXPECT_EQ(this->ui.windowSize(kReplaceWindow), (Size{387, 176}));
 }
 
+// A sound starts and returns at once, any number may overlap, and without an audio device
+// (as here) it is silent: asking for a device may log once, a sound itself never does.
+TYPED_TEST(UiFacadeContract, SoundsReturnAtOnceAndLogNothingPerSound) {
+    const BuiltInSound all[] = {BuiltInSound::KeyClassic, BuiltInSound::KeyApple,
+                                BuiltInSound::KeyDrop};
+    this->ui.playSound(BuiltInSound::KeyClassic);
+    WarningLog log;
+    for (int i = 0; i < 100; ++i)
+        for (BuiltInSound sound : all) this->ui.playSound(sound);
+    QTest::qWait(20);
+    EXPECT_TRUE(log.lines.isEmpty()) << log.lines.join('\n').toStdString();
+}
+
 }  // namespace
 }  // namespace kalamo::test

@@ -72,7 +72,7 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     const FakeWindow& window(const std::string& name) const;
     bool dropTargetRegistered() const { return dropTarget_; }
     std::string trayTip() const { return trayTip_; }
-    int soundsPlayed() const { return sounds_; }
+    const std::vector<BuiltInSound>& soundsPlayed() const { return sounds_; }
 
     // Sends an event to the logic, as the toolkit would. Controls of other windows are named
     // "window.control".
@@ -159,7 +159,7 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     void registerDropTarget() override { dropTarget_ = true; }
     std::string clipboardText() const override { return clipboard_; }
     void setClipboardText(const std::string& t) override { clipboard_ = t; }
-    void playWav(const std::string&) override { ++sounds_; }
+    void playSound(BuiltInSound sound) override { sounds_.push_back(sound); }
     void openUrl(const std::string& url) override { urls_.push_back(url); }
     bool startProcess(const std::string& program, const std::vector<std::string>& args) override;
 
@@ -196,7 +196,7 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     std::set<std::string> cancelled_;  // windows whose close a handler refused
     std::string trayTip_, clipboard_, focused_;
     bool tray_ = false, dropTarget_ = false;
-    int sounds_ = 0;
+    std::vector<BuiltInSound> sounds_;
 };
 
 }  // namespace kalamo::test

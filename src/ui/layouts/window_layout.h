@@ -88,6 +88,10 @@ extern const char kFindWindow[];
 extern const char kReplaceWindow[];
 const WindowSpec& FindWindowLayout();
 const WindowSpec& ReplaceWindowLayout();
+
+// The phrase hotkeys' window, "一键输入，如此轻松".
+extern const char kPhraseWindow[];
+const WindowSpec& PhraseWindowLayout();
 // Every window besides the main one. Each stands built and hidden from the start, so that
 // its controls ("window.control") can be set before it opens.
 const std::vector<const WindowSpec*>& OtherWindowLayouts();

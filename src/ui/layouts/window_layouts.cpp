@@ -3,8 +3,9 @@
 namespace kalamo {
 
 const std::vector<const WindowSpec*>& OtherWindowLayouts() {
-    static const std::vector<const WindowSpec*> layouts{
-        &PasswordWindowLayout(), &FindWindowLayout(), &ReplaceWindowLayout()};
+    static const std::vector<const WindowSpec*> layouts{&PasswordWindowLayout(),
+                                                        &FindWindowLayout(), &ReplaceWindowLayout(),
+                                                        &PhraseWindowLayout()};
     return layouts;
 }
 

@@ -17,6 +17,7 @@
 #include "ui/qt/menu_set.h"
 #include "ui/qt/qt_editor_view.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/sound_player.h"
 #include "ui/qt/status_parts.h"
 #include "ui/qt/virtual_key.h"
 #include "ui/qt/window_dragger.h"
@@ -517,9 +518,14 @@ void QtUiFacade::setClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(QStringFromGbkLines(text));
 }
 
-// Sound needs an audio back end that is not part of this build yet; until then the
-// program is silent.
-void QtUiFacade::playWav(const std::string&) {}
+void QtUiFacade::playSound(BuiltInSound sound) {
+    if (!sounds_) sounds_ = std::make_unique<SoundPlayer>();
+    sounds_->play(sound);
+}
+
+int QtUiFacade::soundsRequested() const {
+    return sounds_ ? sounds_->requests() : 0;
+}
 
 void QtUiFacade::openUrl(const std::string& url) {
     QDesktopServices::openUrl(QUrl(QStringFromGbk(url), QUrl::TolerantMode));

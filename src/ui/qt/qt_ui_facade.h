@@ -18,6 +18,7 @@ class LayoutWindow;
 class MainWindowWidget;
 class MenuSet;
 class QtEditorView;
+class SoundPlayer;
 class WindowDragger;
 class WindowShortcuts;
 class X11HotkeyFilter;
@@ -116,7 +117,9 @@ class QtUiFacade : public UiFacade {
 
     std::string clipboardText() const override;
     void setClipboardText(const std::string& text) override;
-    void playWav(const std::string& bytes) override;
+    void playSound(BuiltInSound sound) override;
+    // The sounds asked for so far, whether a device played them or not.
+    int soundsRequested() const;
     void openUrl(const std::string& url) override;
     bool startProcess(const std::string& program, const std::vector<std::string>& args) override;
 
@@ -142,6 +145,7 @@ class QtUiFacade : public UiFacade {
     WindowShortcuts* shortcuts_ = nullptr;  // owned by the main window
     std::unique_ptr<QSystemTrayIcon> tray_;
     std::unique_ptr<X11HotkeyFilter> hotkeys_;
+    std::unique_ptr<SoundPlayer> sounds_;  // made at the first sound
 };
 
 }  // namespace kalamo
