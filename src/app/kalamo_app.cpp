@@ -17,6 +17,8 @@ KalamoApp::KalamoApp(Kalamo& kalamo, PartOverrides overrides) : k(kalamo), o_(ov
     routeFindReplace();
     routeEditorKeys();
     routePhraseWindow();
+    routeTextChanged();
+    routeStatisticsWindow();
 }
 
 void KalamoApp::onCreated() {
@@ -92,7 +94,10 @@ void KalamoApp::routeControls() {
     };
     on({}, EventKind::WillBeDestroyed, [this] { onWillBeDestroyed(); });
     on({}, EventKind::TerminateRequested, [this] { onTerminateRequested(); });
-    on({}, EventKind::SizeChanged, [this] { window.onSizeChanged(); });
+    on({}, EventKind::SizeChanged, [this] {
+        window.onSizeChanged();
+        statistics.dock();
+    });
     on({}, EventKind::Moved, [this] { window.onMoved(); });
     on({}, EventKind::TrayLeftClick, [this] { window.onTrayLeftClick(); });
     on({}, EventKind::TrayRightClick, [this] { window.onTrayRightClick(); });
@@ -106,7 +111,7 @@ void KalamoApp::routeControls() {
         ResizeEdge edge = g.edge;
         on(g.control, EventKind::LeftPress, [this, edge] { window.onGripPressed(edge); });
     }
-    on("状态条1", EventKind::LeftPress, [this] { statistics.open(); });
+    on("状态条1", EventKind::LeftPress, [this] { statistics.setShown(true); });
     on("开始书写按钮", EventKind::Click, [this] { modes.ToggleWriting(false); });
     on("开始书写按钮", EventKind::RightPress, [this] { modes.ShowWritingMenu(); });
     router.add({kMainWindow, "章节名称", EventKind::KeyPress, [this](const UiEvent& e) {
@@ -174,6 +179,20 @@ void KalamoApp::routePhraseWindow() {
                 [this](const UiEvent&) { phraseWindow.OnListChosen(); }});
     router.add({kPhraseWindow, "保存设置", EventKind::Click,
                 [this](const UiEvent&) { phraseWindow.OnSaveClicked(); }});
+}
+
+// Every change of the editor's text, in this order: the counts, the backup, the daily keys.
+void KalamoApp::routeTextChanged() {
+    router.add({kMainWindow, "编辑框1", EventKind::TextChanged, [this](const UiEvent&) {
+                    statistics.onTextChanged();
+                    // the backup goes here
+                    statistics.stampDailyCounts();
+                }});
+}
+
+void KalamoApp::routeStatisticsWindow() {
+    router.add({kStatisticsWindow, "", EventKind::GotFocus,
+                [this](const UiEvent&) { statistics.handFocusBack(); }});
 }
 
 }  // namespace kalamo

@@ -14,6 +14,7 @@
 #include "lists/lists_stand_in.h"
 #include "settings/settings_panel_controller.h"
 #include "stats/points_ledger.h"
+#include "stats/statistics_window_controller.h"
 #include "stats/stats_stand_in.h"
 #include "tools/tools_stand_in.h"
 #include "window/main_window_controller.h"
@@ -65,12 +66,13 @@ class KalamoApp {
 
   public:
     Appearance& appearance{pick(o_.appearance, appearanceStandIn_)};
-    StatisticsWindow& statistics{pick(o_.statistics, stats_)};
+    StatisticsWindowController statistics{k};
     PointsLedger points{k};
     PasswordWindow passwordWindow{k};
     FindReplace findReplace{k};
     MainWindowController window{k, appearance};
-    SettingsPanelController settingsPanel{k, window, pick(o_.tasks, stats_)};
+    SettingsPanelController settingsPanel{k, window, pick(o_.tasks, stats_),
+                                          pick(o_.statistics, statistics)};
     SettingsPanel& panel{pick<SettingsPanel>(o_.panel, settingsPanel)};
     WritingModes modes{k, panel, appearance};
     DocumentSaver saver{k, modes, pick(o_.documents, passwordWindow)};
@@ -81,8 +83,8 @@ class KalamoApp {
                             [this] { insertions.InsertCurrentTime(TimeVariant::Key); }};
     PhraseWindow phraseWindow{k};
     StartUp startUp{k,
-                    {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance, statistics,
-                     pick(o_.updates, tools_), panel, loader}};
+                    {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance,
+                     pick(o_.statistics, statistics), pick(o_.updates, tools_), panel, loader}};
     Router router;
 
   private:
@@ -94,6 +96,8 @@ class KalamoApp {
     void openNewWindow();
     void routeEditorKeys();
     void routePhraseWindow();
+    void routeTextChanged();
+    void routeStatisticsWindow();
 };
 
 }  // namespace kalamo

@@ -6,8 +6,10 @@ namespace kalamo {
 class StatisticsWindow {
   public:
     virtual ~StatisticsWindow() = default;
-    // Loads the window at start-up; the option 显示统计 decides whether it shows.
+    // Loads the window at start-up, hidden; the option 显示统计 decides later whether it shows.
     virtual void open() = 0;
+    // Shows the window docked (the focus stays with the editor) or hides it.
+    virtual void setShown(bool shown) = 0;
 };
 
 }  // namespace kalamo

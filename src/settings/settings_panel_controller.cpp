@@ -43,7 +43,9 @@ void SettingsPanelController::ApplyAndSaveSettings() {
     if (large) s.writeSetting("软件设置", "新手2", "真");
     ui.setMenuChecked(kMenuLargeFont, large);
     ui.setAlwaysOnTop(kMainWindow, ui.isChecked(kOnTopOption));
+    ui.setAlwaysOnTop(kStatisticsWindow, ui.isChecked(kOnTopOption));
     ui.setMenuChecked(kMenuStatistics, ui.isChecked("显示统计"));
+    statistics_.setShown(ui.isChecked("显示统计"));
     layout_.layOut();
 }
 

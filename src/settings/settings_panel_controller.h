@@ -3,6 +3,7 @@
 #include "core/control_layout.h"
 #include "core/kalamo.h"
 #include "core/settings_panel.h"
+#include "core/statistics_window.h"
 #include "core/task_board.h"
 
 namespace kalamo {
@@ -10,8 +11,9 @@ namespace kalamo {
 // The settings panel "关于": showing, hiding and paging it, and applying its options.
 class SettingsPanelController : public SettingsPanel {
   public:
-    SettingsPanelController(Kalamo& k, ControlLayout& layout, TaskBoard& tasks)
-        : k_(k), layout_(layout), tasks_(tasks) {}
+    SettingsPanelController(Kalamo& k, ControlLayout& layout, TaskBoard& tasks,
+                            StatisticsWindow& statistics)
+        : k_(k), layout_(layout), tasks_(tasks), statistics_(statistics) {}
 
     // Writes every option from the panel's controls and applies the window-level ones.
     // Theme, top picture, text colour and tips follow when the appearance lands.
@@ -34,6 +36,7 @@ class SettingsPanelController : public SettingsPanel {
     Kalamo& k_;
     ControlLayout& layout_;
     TaskBoard& tasks_;
+    StatisticsWindow& statistics_;
 };
 
 }  // namespace kalamo

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "core/statistics_window.h"
 #include "core/task_board.h"
 
 namespace kalamo {
 
-// The statistics window, the backup folder, printing and the task board before they land.
-class StatsStandIn : public StatisticsWindow, public TaskBoard {
+// The backup folder, printing and the task board before they land.
+class StatsStandIn : public TaskBoard {
   public:
-    void open() override {}
     void refresh() override {}
     // "丢稿找回" in both menus.
     void OpenBackupFolder() {}

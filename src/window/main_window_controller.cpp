@@ -6,7 +6,6 @@ namespace kalamo {
 
 namespace {
 constexpr int kMinimumSide = 400;
-constexpr const char* kStatisticsWindow = "字数统计";
 }  // namespace
 
 void MainWindowController::onSizeChanged() {

@@ -16,6 +16,7 @@ struct AppFixture : TestKalamo {
         parts.wizardDelegate = &wizard;
         parts.appearanceDelegate = &appearance;
         parts.panelDelegate = &app.settingsPanel;
+        parts.statisticsDelegate = &app.statistics;
     }
 
     // A folder that has run before: the wizard is done and the program is installed here.

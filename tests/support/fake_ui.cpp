@@ -49,7 +49,6 @@ FakeUi::FakeUi() {
     main.caption = layout.caption;
     main.place = layout.place;
     main.visible = true;
-    windows_["字数统计"].place = {0, 0, 276, 217};
 }
 
 FakeControl& FakeUi::at(const std::string& c) {

@@ -76,6 +76,16 @@ void RecordingParts::ApplyAndSaveSettings() {
     if (panelDelegate) panelDelegate->ApplyAndSaveSettings();
 }
 
+void RecordingParts::open() {
+    calls.push_back("openStatisticsWindow");
+    if (statisticsDelegate) statisticsDelegate->open();
+}
+
+void RecordingParts::setShown(bool shown) {
+    calls.push_back(shown ? "showStatisticsWindow" : "hideStatisticsWindow");
+    if (statisticsDelegate) statisticsDelegate->setShown(shown);
+}
+
 bool RecordingParts::askPassword() {
     calls.push_back("askDocumentPassword");
     if (passwordGiven && kalamo) kalamo->writing.documentPassword = passwordToSet;

@@ -86,6 +86,7 @@ class RecordingParts : public FirstRunWizard,
     FirstRunWizard* wizardDelegate = nullptr;
     Appearance* appearanceDelegate = nullptr;
     SettingsPanel* panelDelegate = nullptr;
+    StatisticsWindow* statisticsDelegate = nullptr;
 
     bool Run() override;
     void ApplyBackgroundColour() override;
@@ -96,7 +97,8 @@ class RecordingParts : public FirstRunWizard,
     bool askPassword() override;
     std::string encipher(const std::string& text, const std::string& password) override;
     std::string decipher(const std::string& bytes, const std::string& password) override;
-    void open() override { calls.push_back("openStatisticsWindow"); }
+    void open() override;
+    void setShown(bool shown) override;
     void refresh() override { calls.push_back("refresh"); }
     void CheckForUpdate() override { calls.push_back("checkForUpdate"); }
     void OpenPlayer(const std::string& path) override { calls.push_back("openPlayer " + path); }

@@ -92,6 +92,9 @@ const WindowSpec& ReplaceWindowLayout();
 // The phrase hotkeys' window, "一键输入，如此轻松".
 extern const char kPhraseWindow[];
 const WindowSpec& PhraseWindowLayout();
+// The word-statistics window "字数统计", docked outside the main window's right edge.
+extern const char kStatisticsWindow[];
+const WindowSpec& StatisticsWindowLayout();
 // Every window besides the main one. Each stands built and hidden from the start, so that
 // its controls ("window.control") can be set before it opens.
 const std::vector<const WindowSpec*>& OtherWindowLayouts();

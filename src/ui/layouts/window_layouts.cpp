@@ -3,9 +3,9 @@
 namespace kalamo {
 
 const std::vector<const WindowSpec*>& OtherWindowLayouts() {
-    static const std::vector<const WindowSpec*> layouts{&PasswordWindowLayout(),
-                                                        &FindWindowLayout(), &ReplaceWindowLayout(),
-                                                        &PhraseWindowLayout()};
+    static const std::vector<const WindowSpec*> layouts{
+        &PasswordWindowLayout(), &FindWindowLayout(), &ReplaceWindowLayout(), &PhraseWindowLayout(),
+        &StatisticsWindowLayout()};
     return layouts;
 }
 
