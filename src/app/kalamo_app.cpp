@@ -17,6 +17,8 @@ KalamoApp::KalamoApp(Kalamo& kalamo, PartOverrides overrides) : k(kalamo), o_(ov
     routeFindReplace();
     routeEditorKeys();
     routePhraseWindow();
+    routeTextChanged();
+    routeBackupAndClock();
 }
 
 void KalamoApp::onCreated() {
@@ -70,14 +72,14 @@ void KalamoApp::routeMenus() {
     menu(kMenuPhraseKeys, [this] { phraseWindow.Open(); });
     menu(kMenuCalculate, [this] { insertions.EvaluateExpression(); });
     menu(kMenuRandomName, [this] { tools_.OpenNameWindow(); });
-    menu(kMenuRecoverDrafts, [this] { stats_.OpenBackupFolder(); });
+    menu(kMenuRecoverDrafts, [this] { backup.OpenBackupFolder(); });
     menu(kMenuTranslate, [this] { tools_.OpenTranslationWindow(); });
     menu(kMenuBackground, [this] { appearanceStandIn_.OpenBackgroundWindow(); });
-    menu(kMenuPrint, [this] { stats_.PrintText(); });
+    menu(kMenuPrint, [this] { backup.PrintText(); });
     menu(kMenuTransfer, [this] { lists_.OpenTransferWindow(); });
     menu(kMenuStartRecording, [this] { tools_.StartRecording(); });
     menu(kMenuOpenRecording, [this] { opener.OpenDocument({}, DocumentOpener::kWaveFiles); });
-    menu(kMenuWriteRecoverDrafts, [this] { stats_.OpenBackupFolder(); });
+    menu(kMenuWriteRecoverDrafts, [this] { backup.OpenBackupFolder(); });
     menu(kMenuStatistics, [this] { settingsPanel.ToggleStatisticsOption(); });
     menu(kMenuAppCentreHome, [this] { settingsPanel.ShowAppCentre(); });
     menu(kMenuClearEditing, [this] { modes.ClearEditing(); });
@@ -174,6 +176,25 @@ void KalamoApp::routePhraseWindow() {
                 [this](const UiEvent&) { phraseWindow.OnListChosen(); }});
     router.add({kPhraseWindow, "保存设置", EventKind::Click,
                 [this](const UiEvent&) { phraseWindow.OnSaveClicked(); }});
+}
+
+// Every change of the editor's text, in this order.
+void KalamoApp::routeTextChanged() {
+    router.add({kMainWindow, "编辑框1", EventKind::TextChanged, [this](const UiEvent&) {
+                    // statistics first
+                    backup.onTextChanged();
+                }});
+}
+
+void KalamoApp::routeBackupAndClock() {
+    router.add({kMainWindow, "丢稿找回按钮", EventKind::Click,
+                [this](const UiEvent&) { backup.OpenBackupFolder(); }});
+    router.add({kMainWindow, "自动保存", EventKind::CheckClicked,
+                [this](const UiEvent&) { backup.onOptionClicked(); }});
+    router.add({kMainWindow, "时钟2", EventKind::TimerTick, [this](const UiEvent&) {
+                    writingClock.onTick();
+                    lists_.WatchForTransfer();
+                }});
 }
 
 }  // namespace kalamo

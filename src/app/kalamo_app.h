@@ -13,8 +13,10 @@
 #include "editor/phrase_window.h"
 #include "lists/lists_stand_in.h"
 #include "settings/settings_panel_controller.h"
+#include "stats/manuscript_backup.h"
 #include "stats/points_ledger.h"
 #include "stats/stats_stand_in.h"
+#include "stats/writing_clock.h"
 #include "tools/tools_stand_in.h"
 #include "window/main_window_controller.h"
 #include "writing/document_saver.h"
@@ -80,6 +82,8 @@ class KalamoApp {
     KeyCommands keyCommands{k, [this] { insertions.EvaluateExpression(); },
                             [this] { insertions.InsertCurrentTime(TimeVariant::Key); }};
     PhraseWindow phraseWindow{k};
+    ManuscriptBackup backup{k};
+    WritingClock writingClock{k};
     StartUp startUp{k,
                     {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance, statistics,
                      pick(o_.updates, tools_), panel, loader}};
@@ -94,6 +98,8 @@ class KalamoApp {
     void openNewWindow();
     void routeEditorKeys();
     void routePhraseWindow();
+    void routeTextChanged();
+    void routeBackupAndClock();
 };
 
 }  // namespace kalamo
