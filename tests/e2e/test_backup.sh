@@ -12,6 +12,9 @@ mkdir -p "$XDG_CONFIG_HOME/kalamo"
 printf '[kalamo]\ndizhi=%s\n' "$E2E_DIR" > "$XDG_CONFIG_HOME/kalamo/machine.ini"
 # Keycodes of their own for the Chinese characters, for the whole run.
 xmodmap -e "keycode 250 = U4F60" -e "keycode 251 = U597D"
+# A typist killed between a key's press and release would leave it repeating into the next
+# round.
+xset r off
 backup_dir="$E2E_DIR/备份"
 header_re='^临时文本：\ 产生于[0-9]{4}年[0-9]+月[0-9]+日[0-9]+时[0-9]+分[0-9]+秒\ \ \ \ by：Kalamo'
 
@@ -72,6 +75,7 @@ for round in $(seq 1 "$kills"); do
   kill_kalamo
   kill "$typist" 2>/dev/null || true
   wait "$typist" 2>/dev/null || true
+  xdotool keyup U4F60 U597D a b
   length=$(check_copy "kill $round" "$typed")
   [ "$length" -gt 0 ] && caught=$((caught + 1))
 done
