@@ -33,7 +33,9 @@ std::string FileUrl(const std::string& path) {
 }  // namespace
 
 void ManuscriptBackup::onTextChanged() {
-    if (!k_.s.ui.isChecked(kOption)) return;
+    // Outside writing the editor shows the program's own texts (a welcome, a farewell), which
+    // must not replace the copy of the last manuscript.
+    if (!k_.writing.on || !k_.s.ui.isChecked(kOption)) return;
     const std::string run = k_.s.paths.runDirectory();
     const std::string path = BackupFilePath(run, k_.s.ui.text("章节名称"));
     FileError why = FileError::None;

@@ -17,6 +17,7 @@ struct BackupApp : AppFixture {
         ui.setChecked("自动保存", true);
         ui.setText("章节名称", "第一章");
         editor.setText("");
+        k.writing.on = true;
     }
     // One keystroke at the end of the text, as the editor reports it.
     void typeKey(const std::string& gbk) {
@@ -49,6 +50,22 @@ TEST(ManuscriptBackup, OptionOffLeavesAnEarlierCopyAlone) {
     EXPECT_EQ(Slurp(t.copyOf("第一章")), "昨天的稿子");
 }
 
+TEST(ManuscriptBackup, TheProgramsOwnTextsOutsideWritingLeaveTheLastCopyAlone) {
+    BackupApp t;
+    t.installed();
+    t.settings.writeSetting("软件设置", "自动保存", "真");
+    t.k.writing.on = false;
+    t.start();  // shows its welcome in the editor
+    t.ui.setText("章节名称", "第一章");
+    t.app.modes.StartArticle();
+    t.typeKey("丢不得的一句");
+    const std::string kept = Slurp(t.copyOf("第一章"));
+    ASSERT_NE(kept.find("丢不得的一句"), std::string::npos);
+    t.app.modes.EndWriting();
+    t.typeKey("");
+    EXPECT_EQ(Slurp(t.copyOf("第一章")), kept);
+}
+
 TEST(ManuscriptBackup, AnyTitleGivesOneFileInsideTheFolder) {
     std::string longTitle;
     for (int i = 0; i < 255; ++i) longTitle += "章";
@@ -76,6 +93,7 @@ struct FailingDisk : BackupApp {
     MemoryFileSystem memory;
     Kalamo onMemory{Services{ui, editor, settings, memory, clock, paths, processes}, {}};
     ManuscriptBackup backup{onMemory};
+    FailingDisk() { onMemory.writing.on = true; }
     void keystroke(const std::string& gbk) {
         editor.setText(editor.text() + gbk);
         backup.onTextChanged();
