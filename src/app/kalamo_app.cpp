@@ -19,6 +19,7 @@ KalamoApp::KalamoApp(Kalamo& kalamo, PartOverrides overrides) : k(kalamo), o_(ov
     routePhraseWindow();
     routeTextChanged();
     routeStatisticsWindow();
+    routeBackupAndClock();
 }
 
 void KalamoApp::onCreated() {
@@ -72,14 +73,14 @@ void KalamoApp::routeMenus() {
     menu(kMenuPhraseKeys, [this] { phraseWindow.Open(); });
     menu(kMenuCalculate, [this] { insertions.EvaluateExpression(); });
     menu(kMenuRandomName, [this] { tools_.OpenNameWindow(); });
-    menu(kMenuRecoverDrafts, [this] { stats_.OpenBackupFolder(); });
+    menu(kMenuRecoverDrafts, [this] { backup.OpenBackupFolder(); });
     menu(kMenuTranslate, [this] { tools_.OpenTranslationWindow(); });
     menu(kMenuBackground, [this] { appearanceStandIn_.OpenBackgroundWindow(); });
-    menu(kMenuPrint, [this] { stats_.PrintText(); });
+    menu(kMenuPrint, [this] { backup.PrintText(); });
     menu(kMenuTransfer, [this] { lists_.OpenTransferWindow(); });
     menu(kMenuStartRecording, [this] { tools_.StartRecording(); });
     menu(kMenuOpenRecording, [this] { opener.OpenDocument({}, DocumentOpener::kWaveFiles); });
-    menu(kMenuWriteRecoverDrafts, [this] { stats_.OpenBackupFolder(); });
+    menu(kMenuWriteRecoverDrafts, [this] { backup.OpenBackupFolder(); });
     menu(kMenuStatistics, [this] { settingsPanel.ToggleStatisticsOption(); });
     menu(kMenuAppCentreHome, [this] { settingsPanel.ShowAppCentre(); });
     menu(kMenuClearEditing, [this] { modes.ClearEditing(); });
@@ -185,7 +186,7 @@ void KalamoApp::routePhraseWindow() {
 void KalamoApp::routeTextChanged() {
     router.add({kMainWindow, "编辑框1", EventKind::TextChanged, [this](const UiEvent&) {
                     statistics.onTextChanged();
-                    // the backup goes here
+                    backup.onTextChanged();
                     statistics.stampDailyCounts();
                 }});
 }
@@ -193,6 +194,17 @@ void KalamoApp::routeTextChanged() {
 void KalamoApp::routeStatisticsWindow() {
     router.add({kStatisticsWindow, "", EventKind::GotFocus,
                 [this](const UiEvent&) { statistics.handFocusBack(); }});
+}
+
+void KalamoApp::routeBackupAndClock() {
+    router.add({kMainWindow, "丢稿找回按钮", EventKind::Click,
+                [this](const UiEvent&) { backup.OpenBackupFolder(); }});
+    router.add({kMainWindow, "自动保存", EventKind::CheckClicked,
+                [this](const UiEvent&) { backup.onOptionClicked(); }});
+    router.add({kMainWindow, "时钟2", EventKind::TimerTick, [this](const UiEvent&) {
+                    writingClock.onTick();
+                    lists_.WatchForTransfer();
+                }});
 }
 
 }  // namespace kalamo

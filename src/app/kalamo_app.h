@@ -13,9 +13,11 @@
 #include "editor/phrase_window.h"
 #include "lists/lists_stand_in.h"
 #include "settings/settings_panel_controller.h"
+#include "stats/manuscript_backup.h"
 #include "stats/points_ledger.h"
 #include "stats/statistics_window_controller.h"
 #include "stats/stats_stand_in.h"
+#include "stats/writing_clock.h"
 #include "tools/tools_stand_in.h"
 #include "window/main_window_controller.h"
 #include "writing/document_saver.h"
@@ -82,6 +84,8 @@ class KalamoApp {
     KeyCommands keyCommands{k, [this] { insertions.EvaluateExpression(); },
                             [this] { insertions.InsertCurrentTime(TimeVariant::Key); }};
     PhraseWindow phraseWindow{k};
+    ManuscriptBackup backup{k};
+    WritingClock writingClock{k};
     StartUp startUp{k,
                     {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance,
                      pick(o_.statistics, statistics), pick(o_.updates, tools_), panel, loader}};
@@ -98,6 +102,7 @@ class KalamoApp {
     void routePhraseWindow();
     void routeTextChanged();
     void routeStatisticsWindow();
+    void routeBackupAndClock();
 };
 
 }  // namespace kalamo

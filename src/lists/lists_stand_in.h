@@ -8,6 +8,8 @@ class ListsStandIn {
     void OpenScheduleWindow() {}
     void OpenShoppingWindow() {}
     void OpenTransferWindow() {}
+    // Each second: opens the transfer window when another program left text for it.
+    void WatchForTransfer() {}
 };
 
 }  // namespace kalamo

@@ -21,6 +21,11 @@ enum class FileError {
     Other,
 };
 
+// Flushed waits until the bytes are on the disk before the rename: the file survives a power
+// cut. NoFlush only survives a killed process, and costs no disk wait: for copies rewritten
+// on every keystroke.
+enum class Durability { Flushed, NoFlush };
+
 // Whole-file access at the moment of use. Paths are native (UTF-8) bytes.
 class FileSystem {
   public:
@@ -30,7 +35,8 @@ class FileSystem {
     // Replaces the file through a temporary sibling and a rename, so a failure never
     // leaves a half-written file. Refuses a file whose write bits are all cleared.
     virtual bool writeAtomic(const std::string& path, const std::string& bytes,
-                             FileError* error = nullptr) = 0;
+                             FileError* error = nullptr,
+                             Durability durability = Durability::Flushed) = 0;
     // Anything at all at the path, a dangling link included.
     virtual bool exists(const std::string& path) const = 0;
     virtual bool isFile(const std::string& path) const = 0;

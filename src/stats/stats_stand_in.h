@@ -4,14 +4,10 @@
 
 namespace kalamo {
 
-// The backup folder, printing and the task board before they land.
+// The task board before it lands.
 class StatsStandIn : public TaskBoard {
   public:
     void refresh() override {}
-    // "丢稿找回" in both menus.
-    void OpenBackupFolder() {}
-    // "打印文本".
-    void PrintText() {}
 };
 
 }  // namespace kalamo

@@ -114,6 +114,9 @@ class UiFacade {
     // Starts the sound and returns at once; sounds overlap. No audio device is silence.
     virtual void playSound(BuiltInSound sound) = 0;
     virtual void openUrl(const std::string& url) = 0;
+    // The system's print dialog, then the text (GBK) printed once on the printer chosen
+    // there; false when the dialog was cancelled or the job failed.
+    virtual bool printText(const std::string& gbk) = 0;
     virtual bool startProcess(const std::string& program, const std::vector<std::string>& args) = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "base/document_text.h"
 #include "base/gbk.h"
 #include "base/path_text.h"
+#include "core/backup_files.h"
 #include "core/messages.h"
 #include "ui/layouts/window_layout.h"
 
@@ -154,9 +155,8 @@ bool DocumentSaver::ExitSaveCheck() {
 
 bool DocumentSaver::RescueUnsavedText() {
     if (!hasUnsavedText()) return true;
-    const std::string folder = k_.s.paths.runDirectory() + "/" + GbkToUtf8("备份");
-    const std::string path =
-        folder + "/" + SafeFileName(GbkToUtf8(k_.s.ui.text("章节名称")), kMaxOfferedName) + ".txt";
+    const std::string folder = BackupFolder(k_.s.paths.runDirectory());
+    const std::string path = BackupFilePath(k_.s.paths.runDirectory(), k_.s.ui.text("章节名称"));
     return k_.s.files.makeDirectories(folder) && k_.s.files.writeAtomic(path, k_.s.editor.text());
 }
 

@@ -189,8 +189,8 @@ void WritingModes::ClearEditing() {
 
 void WritingModes::EndWriting() {
     UiFacade& ui = k_.s.ui;
+    setWritingControls(false);  // first, so the farewell text is no change of the manuscript
     k_.s.editor.setText("感谢您的使用");
-    setWritingControls(false);
     ui.setText(kTitleBox, "");
     k_.writing.openedFromFile = false;
     k_.writing.currentDocumentPath.clear();

@@ -68,7 +68,11 @@ xdotool type --delay 30 "kept"
 sleep 0.3
 kill -TERM "$KALAMO_PID"
 wait_exit 10 || fail "Kalamo did not end on SIGTERM"
-backup=$(ls "$E2E_DIR/备份/"*.txt 2>/dev/null | head -n1)
+# The copies of the files opened above lie beside it (自动保存 is on by default), each
+# holding its last text, not the farewell shown when writing ended.
+grep -q 'xyz' "$E2E_DIR/备份/locked.txt" \
+  || fail "the copy of locked.txt holds '$(cat "$E2E_DIR/备份/locked.txt")'"
+backup=$(ls -t "$E2E_DIR/备份/"*.txt 2>/dev/null | head -n1)
 [ -n "$backup" ] || fail "no backup after SIGTERM; folder holds: $(ls -A "$E2E_DIR" | tr '\n' ' ')"
 grep -q 'kept$' "$backup" || fail "the backup holds '$(cat "$backup")'"
 echo "PASS: unchanged files untouched, a failed save keeps the window, SIGTERM keeps the text"

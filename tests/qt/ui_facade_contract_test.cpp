@@ -2,7 +2,10 @@
 // Qt implementation alike, so the fake cannot promise what the real window breaks.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QTimer>
 #include <memory>
 
 #include "qt_test_support.h"
@@ -49,6 +52,23 @@ void TypeInto(QtUiFacade& ui, const std::string& control, const std::string& tex
         qobject_cast<QLineEdit*>(ui.window(window)->widget(control.substr(window.size() + 1)));
     ASSERT_NE(box, nullptr);
     QTest::keyClicks(box, QString::fromStdString(text));
+}
+
+// The person cancels the print dialog that the next print opens.
+void CancelNextPrint(FakeUi& ui) {
+    ui.cancelNextPrint();
+}
+
+void CancelNextPrint(QtUiFacade&) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        dialog->reject();
+        timer->stop();
+        timer->deleteLater();
+    });
+    timer->start(10);
 }
 
 using Implementations = testing::Types<FakeUi, QtUiFacade>;
@@ -144,6 +164,11 @@ TYPED_TEST(UiFacadeContract, SoundsReturnAtOnceAndLogNothingPerSound) {
         for (BuiltInSound sound : all) this->ui.playSound(sound);
     QTest::qWait(20);
     EXPECT_TRUE(log.lines.isEmpty()) << log.lines.join('\n').toStdString();
+}
+
+TYPED_TEST(UiFacadeContract, ACancelledPrintDialogPrintsNothing) {
+    CancelNextPrint(this->ui);
+    EXPECT_FALSE(this->ui.printText("text"));
 }
 
 }  // namespace

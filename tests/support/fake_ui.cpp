@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "base/gbk.h"
 
@@ -273,6 +274,12 @@ bool FakeUi::startProcess(const std::string& program, const std::vector<std::str
     std::string line = program;
     for (const auto& a : args) line += " " + a;
     processes_.push_back(line);
+    return true;
+}
+
+bool FakeUi::printText(const std::string& gbk) {
+    if (std::exchange(cancelPrint_, false)) return false;
+    printed_.push_back(gbk);
     return true;
 }
 

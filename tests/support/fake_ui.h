@@ -65,6 +65,9 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     std::vector<std::string> messageTexts() const;
     void clearMessages() { messages_.clear(); }
     const std::vector<std::string>& openedUrls() const { return urls_; }
+    // The person cancels the next print dialog instead of printing.
+    void cancelNextPrint() { cancelPrint_ = true; }
+    const std::vector<std::string>& printedTexts() const { return printed_; }
     const std::vector<std::string>& startedProcesses() const { return processes_; }
     const std::vector<int>& hotkeyKeys() const { return hotkeyKeys_; }
     const std::vector<std::string>& popups() const { return popups_; }
@@ -161,6 +164,7 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     void setClipboardText(const std::string& t) override { clipboard_ = t; }
     void playSound(BuiltInSound sound) override { sounds_.push_back(sound); }
     void openUrl(const std::string& url) override { urls_.push_back(url); }
+    bool printText(const std::string& gbk) override;
     bool startProcess(const std::string& program, const std::vector<std::string>& args) override;
 
     // FakeEditor::Host
@@ -191,7 +195,8 @@ class FakeUi : public UiFacade, public FakeEditor::Host {
     std::vector<std::string> modalsRun_;
     std::vector<RecordedMessage> messages_;
     std::vector<FileDialogSpec> dialogs_;
-    std::vector<std::string> urls_, processes_, popups_, systemCommands_;
+    std::vector<std::string> urls_, processes_, popups_, systemCommands_, printed_;
+    bool cancelPrint_ = false;
     std::vector<int> hotkeyKeys_;
     std::set<std::string> cancelled_;  // windows whose close a handler refused
     std::string trayTip_, clipboard_, focused_;

@@ -11,7 +11,7 @@ std::optional<std::string> MemoryFileSystem::readAll(const std::string& path) co
 }
 
 bool MemoryFileSystem::writeAtomic(const std::string& path, const std::string& bytes,
-                                   FileError* error) {
+                                   FileError* error, Durability durability) {
     auto fail = [error](FileError why) {
         if (error) *error = why;
         return false;
@@ -21,6 +21,8 @@ bool MemoryFileSystem::writeAtomic(const std::string& path, const std::string& b
     if (!folders.count(ParentOf(path))) return fail(FileError::MissingFolder);
     auto it = files.find(path);
     if (it != files.end() && it->second.readOnly) return fail(FileError::ReadOnlyFile);
+    if (failWrites != FileError::None) return fail(failWrites);
+    lastDurability = durability;
     if (locked_ != ParentOf(path)) writesOutsideLock.push_back(path);
     ++writes;
     files[path].bytes = bytes;
@@ -32,6 +34,8 @@ bool MemoryFileSystem::exists(const std::string& path) const {
 }
 
 bool MemoryFileSystem::makeDirectories(const std::string& path) {
+    for (std::string p = path; p != "/" && p != "."; p = ParentOf(p))
+        if (files.count(p)) return false;
     for (std::string p = path; p != "/" && p != "."; p = ParentOf(p)) folders.insert(p);
     return true;
 }

@@ -22,10 +22,13 @@ class MemoryFileSystem : public FileSystem {
     std::set<std::string> folders{"/", "."};
     std::vector<std::string> writesOutsideLock;
     int writes = 0;
+    // Every write fails with this reason while it is not None (a full disk, say).
+    FileError failWrites = FileError::None;
+    Durability lastDurability = Durability::Flushed;
 
     std::optional<std::string> readAll(const std::string& path) const override;
-    bool writeAtomic(const std::string& path, const std::string& bytes,
-                     FileError* error = nullptr) override;
+    bool writeAtomic(const std::string& path, const std::string& bytes, FileError* error = nullptr,
+                     Durability durability = Durability::Flushed) override;
     bool exists(const std::string& path) const override;
     bool isFile(const std::string& path) const override { return files.count(path) > 0; }
     bool isDirectory(const std::string& path) const override { return folders.count(path) > 0; }

@@ -63,12 +63,21 @@ bool WriteFully(int fd, const std::string& bytes) {
     return true;
 }
 
+constexpr std::size_t kMaxTempBase = 200;
+
 // Opens a new, unused sibling of target for writing. Mode 0666 lets the umask decide the
 // mode of a file that did not exist before.
 int CreateTempSibling(const std::string& target, std::string* tempPath) {
     std::string folder = ParentOf(target);
     std::size_t slash = target.find_last_of('/');
     std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    // A name near the 255-byte limit would leave no room for the temporary's affixes; the
+    // cut backs off to the start of a UTF-8 character.
+    if (base.size() > kMaxTempBase) {
+        std::size_t cut = kMaxTempBase;
+        while (cut > 0 && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80) --cut;
+        base.resize(cut);
+    }
     std::random_device seed;
     std::mt19937_64 gen(seed() ^ (static_cast<std::uint64_t>(getpid()) << 32));
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -131,7 +140,7 @@ std::optional<std::string> LinuxFileSystem::readAll(const std::string& path) con
 }
 
 bool LinuxFileSystem::writeAtomic(const std::string& path, const std::string& bytes,
-                                  FileError* error) {
+                                  FileError* error, Durability durability) {
     if (error) *error = FileError::None;
     if (path.empty()) return Fail(error, FileError::EmptyPath);
     std::string target = ResolveLink(path);
@@ -153,7 +162,8 @@ bool LinuxFileSystem::writeAtomic(const std::string& path, const std::string& by
         // need not.
         if (geteuid() == 0) (void)!fchown(fd, st.st_uid, st.st_gid);
     }
-    if (!WriteFully(fd, bytes) || fsync(fd) != 0) return abandon(errno);
+    if (!WriteFully(fd, bytes)) return abandon(errno);
+    if (durability == Durability::Flushed && fsync(fd) != 0) return abandon(errno);
     if (close(fd) != 0) {
         int err = errno;
         unlink(temp.c_str());

@@ -14,8 +14,8 @@ class LinuxFileSystem : public FileSystem {
     std::optional<std::string> readAll(const std::string& path) const override;
     // Refuses folders, missing folders and files whose write bits are all cleared; the
     // mode bits are checked directly because root would otherwise write anyway.
-    bool writeAtomic(const std::string& path, const std::string& bytes,
-                     FileError* error = nullptr) override;
+    bool writeAtomic(const std::string& path, const std::string& bytes, FileError* error = nullptr,
+                     Durability durability = Durability::Flushed) override;
     bool exists(const std::string& path) const override;
     bool isFile(const std::string& path) const override;
     bool isDirectory(const std::string& path) const override;

@@ -19,6 +19,7 @@
 #include "ui/qt/qt_text.h"
 #include "ui/qt/sound_player.h"
 #include "ui/qt/status_parts.h"
+#include "ui/qt/text_printer.h"
 #include "ui/qt/virtual_key.h"
 #include "ui/qt/window_dragger.h"
 #include "ui/qt/window_shortcuts.h"
@@ -529,6 +530,10 @@ int QtUiFacade::soundsRequested() const {
 
 void QtUiFacade::openUrl(const std::string& url) {
     QDesktopServices::openUrl(QUrl(QStringFromGbk(url), QUrl::TolerantMode));
+}
+
+bool QtUiFacade::printText(const std::string& gbk) {
+    return PrintWithDialog(QStringFromGbk(gbk));
 }
 
 bool QtUiFacade::startProcess(const std::string& program, const std::vector<std::string>& args) {

@@ -121,6 +121,7 @@ class QtUiFacade : public UiFacade {
     // The sounds asked for so far, whether a device played them or not.
     int soundsRequested() const;
     void openUrl(const std::string& url) override;
+    bool printText(const std::string& gbk) override;
     bool startProcess(const std::string& program, const std::vector<std::string>& args) override;
 
   private:
