@@ -40,16 +40,19 @@ measure() {
   xdotool key ctrl+End
   sleep 1
   before=$(ticks "$2")
+  [ -n "${KALAMO_PERF:-}" ] && [ "$name" = Kalamo ] && { perf record -g -p "$2" -o "$KALAMO_PERF" 2>/dev/null & perf_pid=$!; sleep 0.5; }
   xdotool type --delay 20 "$(head -c "$count" /dev/zero | tr '\0' 'a')"
   sleep 1.5  # let coalesced work (statistics, backup) finish
   after=$(ticks "$2")
+  [ -n "${perf_pid:-}" ] && { kill -INT "$perf_pid"; wait "$perf_pid" 2>/dev/null || true; perf_pid=""; }
   awk -v n="$count" -v t=$((after - before)) -v hz="$hz" -v name="$name" \
     'BEGIN { printf "%s: %.3f ms CPU per key (%d ticks for %d keys)\n", name, t * 1000 / hz / n, t, n }'
 }
 
 mkdir -p "$work/config/kalamo"
 printf '[kalamo]\ndizhi=%s\n' "$work" >"$work/config/kalamo/machine.ini"
-printf '[软件设置]\r\n自动保存=真\r\n显示统计=${KALAMO_STATS_SHOWN:-真}\r\n高度=800\r\n宽度=1100\r\n[文本设置]\r\nfirst=真\r\n' \
+printf '[软件设置]\r\n自动保存=%s\r\n显示统计=%s\r\n高度=800\r\n宽度=1100\r\n[文本设置]\r\nfirst=真\r\n' \
+  "${KALAMO_BACKUP:-真}" "${KALAMO_STATISTICS:-真}" \
   | iconv -f UTF-8 -t GB18030 >"$work/setting.ini"
 cp "$kalamo_bin" "$work/kalamo"
 (cd "$work" && XDG_CONFIG_HOME="$work/config" exec ./kalamo "$work/manuscript.txt" 2>/dev/null) &

@@ -184,11 +184,10 @@ void KalamoApp::routePhraseWindow() {
 
 // Every change of the editor's text, in this order: the counts, the backup, the daily keys.
 void KalamoApp::routeTextChanged() {
-    router.add({kMainWindow, "编辑框1", EventKind::TextChanged, [this](const UiEvent&) {
-                    statistics.onTextChanged();
-                    backup.onTextChanged();
-                    statistics.stampDailyCounts();
-                }});
+    router.add({kMainWindow, "编辑框1", EventKind::TextChanged,
+                [this](const UiEvent&) { textChanged.onTextChanged(); }});
+    router.add({kMainWindow, kPacingTimer, EventKind::TimerTick,
+                [this](const UiEvent&) { textChanged.onTick(); }});
 }
 
 void KalamoApp::routeStatisticsWindow() {

@@ -16,6 +16,7 @@
 #include "stats/manuscript_backup.h"
 #include "stats/points_ledger.h"
 #include "stats/statistics_window_controller.h"
+#include "stats/text_changed_path.h"
 #include "stats/stats_stand_in.h"
 #include "stats/writing_clock.h"
 #include "tools/tools_stand_in.h"
@@ -85,6 +86,7 @@ class KalamoApp {
                             [this] { insertions.InsertCurrentTime(TimeVariant::Key); }};
     PhraseWindow phraseWindow{k};
     ManuscriptBackup backup{k};
+    TextChangedPath textChanged{k, statistics, backup};
     WritingClock writingClock{k};
     StartUp startUp{k,
                     {points, modes, saver, pick(o_.wizard, wizardStandIn_), appearance,

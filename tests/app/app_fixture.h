@@ -32,6 +32,11 @@ struct AppFixture : TestKalamo {
         paths.work = saved;
     }
     void start() { app.onCreated(); }
+    // A change of the editor's text followed by a pause: the paced work has all run.
+    void changeAndPause() {
+        ui.fire({kMainWindow, "编辑框1", EventKind::TextChanged});
+        for (int i = 0; i < 2; ++i) ui.fire({kMainWindow, kPacingTimer, EventKind::TimerTick});
+    }
 
     FirstRunWizardStandIn wizard{k};
     AppearanceStandIn appearance{k};

@@ -22,7 +22,7 @@ struct BackupApp : AppFixture {
     // One keystroke at the end of the text, as the editor reports it.
     void typeKey(const std::string& gbk) {
         editor.setText(editor.text() + gbk);
-        ui.fire({kMainWindow, "编辑框1", EventKind::TextChanged});
+        changeAndPause();
     }
     std::string folder() const { return BackupFolder(paths.run); }
     std::string copyOf(const std::string& title) const { return BackupFilePath(paths.run, title); }

@@ -16,7 +16,7 @@ struct Writing : AppFixture {
     }
     void change(const std::string& text) {
         editor.setText(text);
-        ui.fire({kMainWindow, "编辑框1", EventKind::TextChanged});
+        changeAndPause();
     }
     bool docked() const {
         const Rect main = ui.windowGeometry(kMainWindow);

@@ -4,6 +4,8 @@
 
 namespace kalamo {
 
+const char kPacingTimer[] = "变更节拍";
+
 const char* const kMainWindow = "MainWindow";
 
 const ResizeGrip kResizeGrips[8] = {
@@ -96,6 +98,7 @@ void AddTopLevel(std::vector<ControlSpec>& v) {
     v.push_back(C("标签1", K::Label, {}, {1040, 112, 56, 32}, "快捷键"));
     v.push_back(Timer("时钟1", 7500));
     v.push_back(Timer("时钟2", 1000));
+    v.push_back(Timer(kPacingTimer, 0));
     for (const char* n : {"通用对话框1", "通用对话框2", "通用对话框3", "录音1", "拖放对象1",
                           "打印机1", "脚本组件1", "超级菜单1"})
         v.push_back(C(n, K::NonVisual, {}, {}));

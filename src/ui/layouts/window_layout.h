@@ -94,6 +94,8 @@ extern const char kPhraseWindow[];
 const WindowSpec& PhraseWindowLayout();
 // The word-statistics window "字数统计", docked outside the main window's right edge.
 extern const char kStatisticsWindow[];
+// The main window's timer that paces the work done after text changes; stopped at first.
+extern const char kPacingTimer[];
 const WindowSpec& StatisticsWindowLayout();
 // Every window besides the main one. Each stands built and hidden from the start, so that
 // its controls ("window.control") can be set before it opens.
