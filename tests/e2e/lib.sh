@@ -84,3 +84,19 @@ wait_exit() {
   done
   return 1
 }
+
+# save_through_dialog PATH: with the save dialog coming up, types PATH into it and waits
+# until the file is there.
+save_through_dialog() {
+  local saved=$1 dialog
+  dialog=$(wait_dialog 10) || fail "no save dialog"
+  sleep 1
+  xdotool windowfocus "$dialog" 2>/dev/null || true
+  sleep 0.3
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$saved"
+  sleep 0.3
+  xdotool key Return
+  for _ in $(seq 1 50); do [ -f "$saved" ] && break; sleep 0.1; done
+  [ -f "$saved" ] || fail "the file was not saved; the folder holds: $(ls -A "$E2E_DIR" | tr '\n' ' ')"
+}

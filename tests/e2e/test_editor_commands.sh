@@ -30,17 +30,8 @@ shot "editor-commands"
 
 width=$(xdotool getwindowgeometry "$MAIN_WID" | awk '/Geometry/ {split($2, g, "x"); print g[1]}')
 click_at $((width - 148 + 44)) 48
-dialog=$(wait_dialog 10) || fail "no save dialog"
 saved="$E2E_DIR/calc-saved.txt"
-sleep 1
-xdotool windowfocus "$dialog" 2>/dev/null || true
-sleep 0.3
-xdotool key ctrl+a
-xdotool type --delay 20 "$saved"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 1 50); do [ -f "$saved" ] && break; sleep 0.1; done
-[ -f "$saved" ] || fail "the file was not saved"
+save_through_dialog "$saved"
 
 divider="\r\n---------------------------------分割线---------------------------------\r\n"
 expected=$(printf "calc\r\n(1234+5678)*90/100 = 6220.8${divider}此致敬礼" | iconv -f UTF-8 -t GB18030 \

@@ -48,17 +48,8 @@ sleep 0.5
 xdotool search --onlyvisible --name '^查找$' >/dev/null 2>&1 && fail "取消 left the find window open"
 
 click_at "$start_x_pos" 48
-dialog=$(wait_dialog 10) || fail "no save dialog"
 saved="$E2E_DIR/replaced.txt"
-sleep 1
-xdotool windowfocus "$dialog" 2>/dev/null || true
-sleep 0.3
-xdotool key ctrl+a
-xdotool type --delay 20 "$saved"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 1 50); do [ -f "$saved" ] && break; sleep 0.1; done
-[ -f "$saved" ] || fail "the file was not saved"
+save_through_dialog "$saved"
 second=$(iconv -f GB18030 -t UTF-8 "$saved" | tail -n +2)
 [ "$second" = "xyz xyz xyz" ] || fail "the text is '$second'"
 echo "PASS: Ctrl+H replaced every match, Ctrl+F found one, the saved text holds the result"

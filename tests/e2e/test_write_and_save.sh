@@ -19,18 +19,8 @@ xdotool key --delay 80 U4F60 U597D
 sleep 0.5
 shot "writing"
 click_at "$start_x_pos" 48
-dialog=$(wait_dialog 10) || fail "no save dialog"
-shot "save-dialog"
 saved="$E2E_DIR/draft-1.txt"
-sleep 1
-xdotool windowfocus "$dialog" 2>/dev/null || true
-sleep 0.3
-xdotool key ctrl+a
-xdotool type --delay 20 "$saved"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 1 50); do [ -f "$saved" ] && break; sleep 0.1; done
-[ -f "$saved" ] || fail "the file was not saved; the folder holds: $(ls -A "$E2E_DIR" | tr '\n' ' ')"
+save_through_dialog "$saved"
 sleep 0.5
 shot "after-save"
 
