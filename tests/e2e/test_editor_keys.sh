@@ -24,17 +24,8 @@ xdotool key ctrl+1
 sleep 0.5
 shot "editor-keys"
 click_at "$start_x_pos" 48
-dialog=$(wait_dialog 10) || fail "no save dialog; stderr: $(cat "$log")"
 saved="$E2E_DIR/keys.txt"
-sleep 1
-xdotool windowfocus "$dialog" 2>/dev/null || true
-sleep 0.3
-xdotool key ctrl+a
-xdotool type --delay 20 "$saved"
-sleep 0.3
-xdotool key Return
-for _ in $(seq 1 50); do [ -f "$saved" ] && break; sleep 0.1; done
-[ -f "$saved" ] || fail "the file was not saved"
+save_through_dialog "$saved"
 
 body=$(iconv -f GB18030 -t UTF-8 "$saved" | tail -n +2 | tr -d '\r')
 expected="ab$(printf 'x%.0s' $(seq 1 40))第一行

@@ -1,3 +1,4 @@
+#include "ui/layouts/layout_builders.h"
 #include "ui/layouts/window_layout.h"
 
 namespace kalamo {
@@ -6,28 +7,16 @@ const char kPhraseWindow[] = "一键输入，如此轻松";
 
 namespace {
 
-ControlSpec C(std::string name, ControlKind kind, Rect place, std::string text = {}) {
-    ControlSpec c;
-    c.name = std::move(name);
-    c.kind = kind;
-    c.place = place;
-    c.text = std::move(text);
-    return c;
-}
-
 WindowSpec BuildPhraseWindow() {
     using K = ControlKind;
-    WindowSpec w;
-    w.name = kPhraseWindow;
-    w.caption = kPhraseWindow;
-    w.place = {0, 0, 480, 65};
-    ControlSpec keys = C("快捷键", K::DropDownList, {10, 20, 80, 22});
+    WindowSpec w = ToolWindow(kPhraseWindow, 480, 65);
+    ControlSpec keys = Control("快捷键", K::DropDownList, {10, 20, 80, 22});
     keys.entries = {"ctrl+1", "ctrl+2", "ctrl+3", "ctrl+4", "ctrl+5",
                     "ctrl+6", "ctrl+7", "ctrl+8", "ctrl+9", "ctrl+0"};
     w.controls = {
         keys,
-        C("编辑框1", K::LineEdit, {98, 20, 290, 22}),
-        C("保存设置", K::Button, {396, 19, 74, 24}, "保存"),
+        Control("编辑框1", K::LineEdit, {98, 20, 290, 22}),
+        Control("保存设置", K::Button, {396, 19, 74, 24}, "保存"),
     };
     return w;
 }
